@@ -1,0 +1,62 @@
+#pragma once
+// A snapshot of the keyboard and mouse: the last key code, 59 key flags, the
+// mouse position and three buttons. The application keeps a current and a
+// previous copy; every reader decides by comparing the two.
+
+#include <cstdint>
+
+struct InputState {
+  int32_t lastKey = -1;
+  bool keyUp = false, keyRight = false, keyDown = false, keyLeft = false;
+  bool keyEscape = false, keySpace = false, keyEnter = false;
+  bool keyF1 = false, keyF2 = false, keyF3 = false, keyF4 = false, keyF5 = false, keyF6 = false;
+  bool keyF7 = false, keyF8 = false, keyF9 = false, keyF10 = false, keyF11 = false, keyF12 = false;
+  bool keyA = false, keyB = false, keyC = false, keyD = false, keyE = false, keyF = false;
+  bool keyG = false, keyH = false, keyI = false, keyJ = false, keyK = false, keyL = false;
+  bool keyM = false, keyN = false, keyO = false, keyP = false, keyQ = false, keyR = false;
+  bool keyS = false, keyT = false, keyU = false, keyV = false, keyW = false, keyX = false;
+  bool keyY = false, keyZ = false;
+  bool key1 = false, key2 = false, key3 = false, key4 = false, key5 = false;
+  bool key6 = false, key7 = false, key8 = false, key9 = false, key0 = false;
+  bool keyMinus = false, keyAsterisk = false, keyBar = false, keyHome = false;
+  int32_t mouseX = 0;
+  int32_t mouseY = 0;
+  bool mouseLeft = false, mouseMiddle = false, mouseRight = false;
+
+  // lastKey -1, every flag false, mouse at (0, 0).
+  void reset();
+  // lastKey = key; the flag of that code (if any) is set.
+  void pressKey(int key);
+  // lastKey = -1 whatever key was released; the flag of that code is cleared.
+  void releaseKey(int key);
+  void moveMouse(int x, int y);
+  // Buttons 0, 1, 2 set left, middle, right; others only move the mouse.
+  void pressButton(int button, int x, int y);
+  void releaseButton(int button, int x, int y);
+
+  // The flag for a key code, or nullptr for codes without one.
+  bool* flagFor(int key);
+  const bool* flagFor(int key) const;
+};
+
+// Key codes of the keys the snapshot has flags for.
+enum : int {
+  KEY_ENTER = 13,
+  KEY_ESCAPE = 27,
+  KEY_SPACE = 32,
+  KEY_F1 = 257,
+  KEY_LEFT = 356,
+  KEY_UP = 357,
+  KEY_RIGHT = 358,
+  KEY_DOWN = 359,
+  KEY_HOME = 362,
+};
+
+// The flag is set now and was not in the previous snapshot.
+inline bool wentDown(bool current, bool previous) { return current && !previous; }
+// The last key is code now and was not before (for keys without a flag).
+bool codeWentDown(const InputState& current, const InputState& previous, int code);
+// The flag of key code is set now.
+bool keyHeld(const InputState& current, int code);
+// The flag of key code went down between the snapshots.
+bool keyWentDown(const InputState& current, const InputState& previous, int code);

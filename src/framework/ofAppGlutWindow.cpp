@@ -1,0 +1,192 @@
+#include "framework/ofAppGlutWindow.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+
+#include "framework/ofAppRunner.h"
+#include "framework/ofBaseApp.h"
+#include "framework/ofClock.h"
+#include "framework/ofLog.h"
+#include "framework/ofScreen.h"
+
+namespace {
+struct RunnerState {
+  ofBaseApp* app = nullptr;
+  int windowMode = OF_WINDOW;
+  bool modeChanged = true;
+  int requestedWidth = 0, requestedHeight = 0;
+  int savedX = -1, savedY = -1;
+  int windowWidth = 0, windowHeight = 0;
+  bool setupScreen = true;
+  std::FILE* frameLog = nullptr;
+  ofFrameLoop loop;
+};
+
+RunnerState state;
+ofEventRouter router(state.app, state.loop);
+
+double millisOf(clockid_t clock) {
+  timespec ts{};
+  clock_gettime(clock, &ts);
+  return ts.tv_sec * 1000.0 + ts.tv_nsec / 1.0e6;
+}
+
+void logFrame() {
+  if (!state.frameLog) return;
+  std::fprintf(state.frameLog, "%d %.3f %.3f\n", state.loop.frameNum,
+               millisOf(CLOCK_MONOTONIC), millisOf(CLOCK_PROCESS_CPUTIME_ID));
+  std::fflush(state.frameLog);
+}
+
+void applyWindowMode() {
+  if (state.windowMode == OF_GAME_MODE || !state.modeChanged) return;
+  if (state.windowMode == OF_FULLSCREEN) {
+    state.savedX = glutGet(GLUT_WINDOW_X);
+    state.savedY = glutGet(GLUT_WINDOW_Y);
+    glutFullScreen();
+  } else {
+    glutReshapeWindow(state.requestedWidth, state.requestedHeight);
+    if (state.loop.frameNum > 0) glutPositionWindow(state.savedX, state.savedY);
+  }
+  state.modeChanged = false;
+}
+
+void display() {
+  applyWindowMode();
+  ofViewport(ofGetWidth(), ofGetHeight());
+  const float* bg = ofGetBackground();
+  glClearColor(bg[0], bg[1], bg[2], bg[3]);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  if (state.setupScreen) ofSetupScreen();
+  if (state.app) state.app->draw();
+  glutSwapBuffers();
+  state.loop.frameDisplayed(ofGetElapsedTimeSeconds());
+  logFrame();
+}
+
+void idle() {
+  state.loop.waitForNextFrame();
+  if (state.app) state.app->update();
+  glutPostRedisplay();
+}
+
+void reshape(int width, int height) {
+  state.windowWidth = width;
+  state.windowHeight = height;
+  if (state.app) state.app->windowResized(width, height);
+}
+
+void keyDown(unsigned char key, int, int) { router.keyboard(key, true); }
+void keyUp(unsigned char key, int, int) { router.keyboard(key, false); }
+void specialDown(int key, int, int) { router.special(key, true); }
+void specialUp(int key, int, int) { router.special(key, false); }
+void mouse(int button, int buttonState, int x, int y) {
+  router.mouseButton(button, buttonState == GLUT_DOWN, x, y);
+}
+void motion(int x, int y) { router.mouseMotion(x, y); }
+void passiveMotion(int x, int y) { router.mousePassiveMotion(x, y); }
+// Closing the window ends the process through exit, so the exit handler runs.
+void windowClosed() { std::exit(0); }
+}  // namespace
+
+void ofAppGlutWindow::setupOpenGL(int width, int height, int mode) {
+  int argc = 1;
+  char name[] = "orvane";
+  char* argv[] = {name, nullptr};
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_ALPHA | GLUT_DEPTH);
+  state.windowMode = mode;
+  state.modeChanged = true;
+  if (mode == OF_GAME_MODE) {
+    const std::string gameMode = std::to_string(width) + "x" + std::to_string(height) + ":32@60";
+    glutGameModeString(gameMode.c_str());
+    if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE) == 0) {
+      ofLog(OF_ERROR, "game mode error: selected format (%s) not available \n", gameMode.c_str());
+    }
+    glutEnterGameMode();
+  } else {
+    glutInitWindowSize(width, height);
+    glutCreateWindow("");
+    ofSetupGraphicDefaults();
+    state.requestedWidth = glutGet(GLUT_WINDOW_WIDTH);
+    state.requestedHeight = glutGet(GLUT_WINDOW_HEIGHT);
+  }
+  state.windowWidth = glutGet(GLUT_WINDOW_WIDTH);
+  state.windowHeight = glutGet(GLUT_WINDOW_HEIGHT);
+}
+
+void ofAppGlutWindow::initializeWindow() {
+  glutMouseFunc(mouse);
+  glutMotionFunc(motion);
+  glutPassiveMotionFunc(passiveMotion);
+  glutIdleFunc(idle);
+  glutDisplayFunc(display);
+  glutKeyboardFunc(keyDown);
+  glutKeyboardUpFunc(keyUp);
+  glutSpecialFunc(specialDown);
+  glutSpecialUpFunc(specialUp);
+  glutReshapeFunc(reshape);
+  glutCloseFunc(windowClosed);
+}
+
+void ofAppGlutWindow::runMainLoop(ofBaseApp* app) {
+  state.app = app;
+  if (app) {
+    app->setup();
+    app->update();
+  }
+  glutMainLoop();
+}
+
+void ofAppGlutWindow::hideCursor() { glutSetCursor(GLUT_CURSOR_NONE); }
+void ofAppGlutWindow::showCursor() { glutSetCursor(GLUT_CURSOR_LEFT_ARROW); }
+void ofAppGlutWindow::setWindowPosition(int x, int y) { glutPositionWindow(x, y); }
+
+void ofAppGlutWindow::setWindowShape(int width, int height) {
+  glutReshapeWindow(width, height);
+  state.requestedWidth = width;
+  state.requestedHeight = height;
+}
+
+int ofAppGlutWindow::getFrameNum() { return state.loop.frameNum; }
+float ofAppGlutWindow::getFrameRate() { return state.loop.frameRate; }
+double ofAppGlutWindow::getLastFrameTime() { return state.loop.lastFrameTime; }
+
+ofPoint ofAppGlutWindow::getWindowPosition() {
+  return ofPoint(glutGet(GLUT_WINDOW_X), glutGet(GLUT_WINDOW_Y), 0);
+}
+
+ofPoint ofAppGlutWindow::getWindowSize() {
+  return ofPoint(state.windowWidth, state.windowHeight, 0);
+}
+
+ofPoint ofAppGlutWindow::getScreenSize() {
+  return ofPoint(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT), 0);
+}
+
+void ofAppGlutWindow::setFrameRate(float framesPerSecond) { state.loop.setFrameRate(framesPerSecond); }
+void ofAppGlutWindow::setWindowTitle(const std::string& title) { glutSetWindowTitle(title.c_str()); }
+int ofAppGlutWindow::getWindowMode() { return state.windowMode; }
+
+void ofAppGlutWindow::setFullscreen(bool on) {
+  if (state.windowMode == OF_GAME_MODE) return;
+  const int wanted = on ? OF_FULLSCREEN : OF_WINDOW;
+  if (state.windowMode != wanted) {
+    state.windowMode = wanted;
+    state.modeChanged = true;
+  }
+}
+
+void ofAppGlutWindow::toggleFullscreen() {
+  if (state.windowMode == OF_GAME_MODE) return;
+  state.windowMode = 1 - state.windowMode;
+  state.modeChanged = true;
+}
+
+void ofAppGlutWindow::enableSetupScreen() { state.setupScreen = true; }
+void ofAppGlutWindow::disableSetupScreen() { state.setupScreen = false; }
+void ofAppGlutWindow::setFrameLog(std::FILE* file) { state.frameLog = file; }
+ofFrameLoop& ofAppGlutWindow::frameLoop() { return state.loop; }

@@ -1,0 +1,84 @@
+#include "framework/ofFrameLoop.h"
+
+#include "framework/ofBaseApp.h"
+#include "framework/ofClock.h"
+
+void ofFrameLoop::setFrameRate(float framesPerSecond) {
+  if (framesPerSecond == 0) {
+    limitFrameRate = false;
+    return;
+  }
+  limitFrameRate = true;
+  millisPerFrame = static_cast<int>(1000 * (1.0f / framesPerSecond));
+  frameRate = framesPerSecond;
+}
+
+int ofFrameLoop::sleepMillis(int nowMillis) const {
+  if (frameNum == 0 || !limitFrameRate) return 0;
+  const int gap = nowMillis - previousIdleMillis;
+  return gap <= millisPerFrame ? millisPerFrame - gap : 0;
+}
+
+void ofFrameLoop::waitForNextFrame() {
+  const int ms = sleepMillis(ofGetElapsedTimeMillis());
+  if (ms > 0) ofSleepMillis(ms);
+  // Read after the sleep, so the next gap includes update and draw.
+  previousIdleMillis = ofGetElapsedTimeMillis();
+}
+
+void ofFrameLoop::frameDisplayed(float nowSeconds) {
+  frameTime = nowSeconds;
+  const double dt = static_cast<double>(frameTime) - previousFrameTime;
+  if (dt > 0.00001) {
+    frameRate = frameRate * 0.9f + static_cast<float>(1 / dt) * 0.1f;
+  }
+  lastFrameTime = dt;
+  previousFrameTime = frameTime;
+  frameNum += 1;
+}
+
+void ofEventRouter::keyboard(unsigned char key, bool down) {
+  if (!app) return;
+  if (down) {
+    app->keyPressed(key);
+  } else {
+    app->keyReleased(key);
+  }
+}
+
+void ofEventRouter::special(int glutKey, bool down) {
+  const bool modifierAlone = glutKey >= 112 && glutKey <= 117;
+  if (!app || modifierAlone) return;
+  if (down) {
+    app->keyPressed(glutKey | 256);
+  } else {
+    app->keyReleased(glutKey | 256);
+  }
+}
+
+void ofEventRouter::mouseButton(int button, bool down, int x, int y) {
+  if (!acceptsMouse()) return;
+  app->mouseX = x;
+  app->mouseY = y;
+  if (down) {
+    app->mousePressed(x, y, button);
+  } else {
+    app->mouseReleased(x, y, button);
+    app->mouseReleased();
+  }
+  lastButton = button;
+}
+
+void ofEventRouter::mouseMotion(int x, int y) {
+  if (!acceptsMouse()) return;
+  app->mouseX = x;
+  app->mouseY = y;
+  app->mouseDragged(x, y, lastButton);
+}
+
+void ofEventRouter::mousePassiveMotion(int x, int y) {
+  if (!acceptsMouse()) return;
+  app->mouseX = x;
+  app->mouseY = y;
+  app->mouseMoved(x, y);
+}

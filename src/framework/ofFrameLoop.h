@@ -1,0 +1,50 @@
+#pragma once
+// The window runner's frame bookkeeping (limiter, smoothed frame rate, frame
+// counter) and its routing of window events to the application, kept apart
+// from GLUT so that both can be driven without a window.
+
+class ofBaseApp;
+
+struct ofFrameLoop {
+  int frameNum = 0;
+  bool limitFrameRate = false;
+  int millisPerFrame = 0;
+  int previousIdleMillis = 0;
+  float previousFrameTime = 0;
+  float frameTime = 0;
+  float frameRate = 60;
+  double lastFrameTime = 0;
+
+  // 0 turns limiting off; otherwise the period is whole milliseconds,
+  // truncated (60 gives 16).
+  void setFrameRate(float framesPerSecond);
+  // Milliseconds the idle callback sleeps now: the rest of the period since
+  // the previous idle, never on the first frame.
+  int sleepMillis(int nowMillis) const;
+  // Sleeps out the period and marks the time after the sleep.
+  void waitForNextFrame();
+  // Advances the frame counter and the smoothed rate after a buffer swap.
+  void frameDisplayed(float nowSeconds);
+};
+
+// Turns window events into application calls: key codes, mouse gating until
+// the first frame is shown, and the button a drag reports.
+class ofEventRouter {
+ public:
+  ofEventRouter(ofBaseApp*& app, const ofFrameLoop& loop) : app(app), loop(loop) {}
+
+  void keyboard(unsigned char key, bool down);
+  // GLUT special key code; arrives as code + 256. The modifier keys alone
+  // (Shift, Ctrl, Alt) are dropped: the game sees only the codes they change.
+  void special(int glutKey, bool down);
+  void mouseButton(int button, bool down, int x, int y);
+  void mouseMotion(int x, int y);         // a button is held
+  void mousePassiveMotion(int x, int y);  // no button held
+
+ private:
+  bool acceptsMouse() const { return app && loop.frameNum != 0; }
+
+  ofBaseApp*& app;
+  const ofFrameLoop& loop;
+  int lastButton = 0;
+};

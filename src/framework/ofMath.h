@@ -1,0 +1,13 @@
+#pragma once
+// Random numbers, clamping and angle conversion.
+
+// A number in [min(a, b), max(a, b)); a when a equals b.
+float ofRandom(float a, float b);
+// Seeds the random generator from the clock's millisecond tick.
+void ofSeedRandom();
+// Seeds the random generator with a fixed value (tests, playthroughs).
+void ofSeedRandom(unsigned seed);
+// lo if v < lo, else hi if v > hi, else v; the bounds are not reordered.
+float ofClamp(float v, float lo, float hi);
+// Degrees to radians, in single precision.
+float ofDegToRad(float degrees);

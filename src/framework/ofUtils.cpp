@@ -1,0 +1,41 @@
+#include "framework/ofUtils.h"
+
+#include <climits>
+#include <cstdlib>
+#include <iomanip>
+#include <sstream>
+
+namespace {
+const std::string dataRoot = "data/";
+}
+
+std::string ofToString(int value) { return std::to_string(value); }
+
+std::string ofToString(double value, int precision) {
+  std::ostringstream out;
+  out << std::fixed << std::setprecision(precision) << value;
+  return out.str();
+}
+
+std::string ofToString(bool value) { return value ? "true" : "false"; }
+
+// strtol and strtof read what "%d" and "%f" read, but out-of-range text
+// saturates instead of being undefined.
+int ofToInt(const std::string& text) {
+  const long value = std::strtol(text.c_str(), nullptr, 10);
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int>(value);
+}
+
+float ofToFloat(const std::string& text) {
+  return std::strtof(text.c_str(), nullptr);
+}
+
+std::string ofToDataPath(const std::string& path, bool /*makeAbsolute*/) {
+  const bool absolute = !path.empty() && path[0] == '/';
+  const bool driveLetter = path.size() >= 2 && path[1] == ':';
+  const bool alreadyRooted = path.compare(0, dataRoot.size(), dataRoot) == 0;
+  if (absolute || driveLetter || alreadyRooted) return path;
+  return dataRoot + path;
+}

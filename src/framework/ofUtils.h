@@ -1,0 +1,23 @@
+#pragma once
+// Number-to-text conversions and the resolution of file names against the
+// data folder.
+
+#include <string>
+
+// Decimal text: a leading "-" for negatives, no padding.
+std::string ofToString(int value);
+// Fixed notation with exactly precision digits after the point (0: no point).
+std::string ofToString(double value, int precision);
+// "true" or "false".
+std::string ofToString(bool value);
+
+// The first integer a "%d" scan reads ("12abc" 12, " -7" -7, "3.9" 3); 0 when
+// the text does not begin with a number.
+int ofToInt(const std::string& text);
+// The same with "%f" into a float ("2.5x" 2.5); 0 when there is no number.
+float ofToFloat(const std::string& text);
+
+// Puts the data folder "data/" in front of a relative name. Names that start
+// with "/", with a drive letter ("c:") or with the data folder itself are
+// returned unchanged. makeAbsolute is accepted and ignored.
+std::string ofToDataPath(const std::string& path, bool makeAbsolute = false);

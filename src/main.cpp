@@ -1,0 +1,66 @@
+// Orvane: opens the 530 by 370 window and runs the application in it.
+
+#include <cstdio>
+#include <cstring>
+
+#include "framework/ofAppGlutWindow.h"
+#include "framework/ofAppRunner.h"
+#include "framework/ofLog.h"
+#include "shell/StandInApp.h"
+
+namespace {
+const char* usage =
+    "Usage: orvane [options]\n"
+    "Run from the folder that holds data/.\n"
+    "\n"
+    "Options:\n"
+    "  --help              show this text and exit\n"
+    "  --verbose           also print notices to the console\n"
+    "  --frame-log FILE    append one line per displayed frame to FILE:\n"
+    "                      frame number, wall-clock ms, process CPU ms\n";
+
+struct Options {
+  const char* frameLog = nullptr;
+  bool verbose = false;
+};
+
+// Returns false (after printing why) when the program should stop at once.
+bool parseOptions(int argc, char** argv, Options& options, int& status) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0) {
+      std::fputs(usage, stdout);
+      status = 0;
+      return false;
+    }
+    if (std::strcmp(argv[i], "--verbose") == 0) {
+      options.verbose = true;
+    } else if (std::strcmp(argv[i], "--frame-log") == 0 && i + 1 < argc) {
+      options.frameLog = argv[++i];
+    } else {
+      std::fprintf(stderr, "orvane: unknown option '%s'\n\n%s", argv[i], usage);
+      status = 2;
+      return false;
+    }
+  }
+  return true;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  int status = 0;
+  if (!parseOptions(argc, argv, options, status)) return status;
+  if (options.verbose) ofSetLogLevel(OF_NOTICE);
+  if (options.frameLog) {
+    std::FILE* log = std::fopen(options.frameLog, "w");
+    if (!log) {
+      ofLog(OF_ERROR, "could not open frame log %s", options.frameLog);
+    }
+    ofAppGlutWindow::setFrameLog(log);
+  }
+
+  static ofAppGlutWindow window;
+  ofSetupOpenGL(&window, 530, 370, OF_WINDOW);
+  ofRunApp(new StandInApp());
+  return 0;
+}

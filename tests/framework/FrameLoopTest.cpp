@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/ofBaseApp.h"
+#include "framework/ofClock.h"
+#include "framework/ofFrameLoop.h"
+
+namespace {
+struct ClockFixture : testing::Test {
+  ManualClock clock{1000};
+  void SetUp() override { ofSetClock(&clock); }
+  void TearDown() override { ofSetClock(nullptr); }
+};
+}  // namespace
+
+using Clock = ClockFixture;
+using FrameLoop = ClockFixture;
+
+TEST_F(Clock, ElapsedTimeCountsFromTheOriginOnlyWhenAdvanced) {
+  EXPECT_EQ(ofGetElapsedTimeMillis(), 0);
+  clock.advance(1500);
+  EXPECT_EQ(ofGetElapsedTimeMillis(), 1500);
+  EXPECT_FLOAT_EQ(ofGetElapsedTimeSeconds(), 1.5f);
+  ofSleepMillis(16);
+  EXPECT_EQ(ofGetElapsedTimeMillis(), 1516);
+  ofResetElapsedTimeCounter();
+  EXPECT_EQ(ofGetElapsedTimeMillis(), 0);
+}
+
+TEST_F(Clock, SurvivesTheTickWrapping) {
+  ManualClock nearWrap(0xFFFFFFF0u);
+  ofSetClock(&nearWrap);
+  nearWrap.advance(32);
+  EXPECT_EQ(ofGetElapsedTimeMillis(), 32);
+}
+
+TEST_F(FrameLoop, FrameRateSettingTruncatesThePeriod) {
+  ofFrameLoop loop;
+  loop.setFrameRate(60);
+  EXPECT_TRUE(loop.limitFrameRate);
+  EXPECT_EQ(loop.millisPerFrame, 16);
+  EXPECT_EQ(loop.frameRate, 60);
+
+  loop.frameRate = 42;
+  loop.setFrameRate(0);
+  EXPECT_FALSE(loop.limitFrameRate);
+  EXPECT_EQ(loop.frameRate, 42);  // unchanged by turning the limit off
+}
+
+TEST_F(FrameLoop, SleepsOnlyTheRestOfThePeriodAndNeverOnTheFirstFrame) {
+  ofFrameLoop loop;
+  loop.setFrameRate(60);
+  loop.waitForNextFrame();  // frame 0: no sleep
+  EXPECT_EQ(ofGetElapsedTimeMillis(), 0);
+
+  loop.frameNum = 1;
+  struct Case {
+    int spentMillis;  // update and draw since the previous idle
+    int expectedSleep;
+  };
+  const Case cases[] = {{5, 11}, {16, 0}, {0, 16}, {30, 0}};
+  for (const Case& c : cases) {
+    clock.advance(c.spentMillis);
+    const int before = ofGetElapsedTimeMillis();
+    loop.waitForNextFrame();
+    EXPECT_EQ(ofGetElapsedTimeMillis() - before, c.expectedSleep) << c.spentMillis;
+    EXPECT_EQ(loop.previousIdleMillis, ofGetElapsedTimeMillis());
+  }
+}
+
+TEST_F(FrameLoop, SmoothsTheRateAndIgnoresTinyIntervals) {
+  ofFrameLoop loop;
+  loop.frameDisplayed(0.016f);
+  EXPECT_FLOAT_EQ(loop.frameRate, 60 * 0.9f + (1 / 0.016f) * 0.1f);
+  EXPECT_EQ(loop.frameNum, 1);
+
+  const float rate = loop.frameRate;
+  loop.frameDisplayed(0.016f);  // no time passed
+  EXPECT_EQ(loop.frameRate, rate);
+  EXPECT_EQ(loop.frameNum, 2);
+  EXPECT_EQ(loop.lastFrameTime, 0);
+
+  for (int i = 0; i < 200; ++i) loop.frameDisplayed(0.016f + 0.02f * (i + 1));
+  EXPECT_NEAR(loop.frameRate, 50, 0.5);
+}
+
+namespace {
+// Records every call the runner makes, as text.
+struct RecordingApp : ofBaseApp {
+  std::vector<std::string> calls;
+  void keyPressed(int key) override { calls.push_back("press " + std::to_string(key)); }
+  void keyReleased(int key) override { calls.push_back("release " + std::to_string(key)); }
+  void mouseMoved(int x, int y) override { add("moved", x, y, -1); }
+  void mouseDragged(int x, int y, int b) override { add("dragged", x, y, b); }
+  void mousePressed(int x, int y, int b) override { add("pressed", x, y, b); }
+  void mouseReleased(int x, int y, int b) override { add("released", x, y, b); }
+  void mouseReleased() override { calls.push_back("released"); }
+  void add(const char* what, int x, int y, int b) {
+    calls.push_back(std::string(what) + " " + std::to_string(x) + "," + std::to_string(y) +
+                    (b >= 0 ? " b" + std::to_string(b) : ""));
+  }
+};
+}  // namespace
+
+TEST(EventRouter, KeyCodesAndDroppedModifiers) {
+  RecordingApp app;
+  ofBaseApp* appPtr = &app;
+  ofFrameLoop loop;
+  ofEventRouter router(appPtr, loop);
+  router.keyboard(19, true);       // Ctrl+S arrives as its control code
+  router.keyboard(200, false);     // bytes above 127 stay unsigned
+  router.special(100, true);       // Left arrow
+  router.special(1, true);         // F1
+  router.special(106, false);      // Home
+  router.special(112, true);       // Shift alone: dropped
+  router.special(114, false);      // Ctrl alone: dropped
+  router.special(117, true);       // Alt alone: dropped
+  const std::vector<std::string> expected = {"press 19", "release 200", "press 356",
+                                             "press 257", "release 362"};
+  EXPECT_EQ(app.calls, expected);
+}
+
+TEST(EventRouter, MouseIsIgnoredUntilTheFirstFrameAndDragsReportTheLastButton) {
+  RecordingApp app;
+  ofBaseApp* appPtr = &app;
+  ofFrameLoop loop;
+  ofEventRouter router(appPtr, loop);
+  router.mouseButton(0, true, 5, 6);
+  router.mousePassiveMotion(7, 8);
+  EXPECT_TRUE(app.calls.empty());
+  EXPECT_EQ(app.mouseX, 0);
+
+  loop.frameNum = 1;
+  router.mouseButton(0, true, 10, 10);   // press left
+  router.mouseButton(2, true, 11, 11);   // press right
+  router.mouseButton(2, false, 12, 12);  // release right
+  router.mouseMotion(20, 30);            // left still held
+  router.mousePassiveMotion(1, 2);
+  const std::vector<std::string> expected = {
+      "pressed 10,10 b0", "pressed 11,11 b2", "released 12,12 b2",
+      "released",         "dragged 20,30 b2", "moved 1,2"};
+  EXPECT_EQ(app.calls, expected);
+  EXPECT_EQ(app.mouseX, 1);
+  EXPECT_EQ(app.mouseY, 2);
+}

@@ -1,0 +1,72 @@
+// The window runner as a player meets it: the real binary in the X server.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/PlayerHarness.h"
+
+namespace {
+int occurrences(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+const Rgb magenta{255, 0, 255};
+const Rgb green{0, 255, 0};
+}  // namespace
+
+TEST(Window, OpensAt530By370WithItsTitleAndPixelExactCorners) {
+  GameProcess game("");
+  ASSERT_TRUE(game.waitForWindow());
+  EXPECT_EQ(game.title(), "Orvane");
+  const Screenshot shot = game.screenshot();
+  EXPECT_EQ(shot.width, 530);
+  EXPECT_EQ(shot.height, 370);
+  EXPECT_EQ(shot.at(0, 0), magenta);
+  EXPECT_EQ(shot.at(529, 369), magenta);
+  EXPECT_EQ(shot.at(1, 1), (Rgb{}));
+}
+
+TEST(Window, EveryFrameIsCleared) {
+  GameProcess game("");
+  ASSERT_TRUE(game.waitForWindow());
+  // The stand-in draws a 20 by 20 square one pixel further on each frame;
+  // without a clear it would leave a trail.
+  const Screenshot first = game.screenshot();
+  GameProcess::pause(300);
+  const Screenshot later = game.screenshot();
+  EXPECT_EQ(first.count(0, 190, 530, 40, green, 0), 400);
+  EXPECT_EQ(later.count(0, 190, 530, 40, green, 0), 400);
+  EXPECT_NE(first.pixels, later.pixels);
+}
+
+TEST(Window, EscapeEndsTheProcessAndRunsTheExitHandlerOnce) {
+  GameProcess game("", {"--verbose"});
+  ASSERT_TRUE(game.waitForWindow());
+  game.key("Escape");
+  EXPECT_EQ(game.waitForExit(), 0);
+  EXPECT_EQ(occurrences(game.output(), "exit handler"), 1) << game.output();
+}
+
+TEST(Window, ClosingTheWindowEndsTheProcessTheSameWay) {
+  GameProcess game("", {"--verbose"});
+  ASSERT_TRUE(game.waitForWindow());
+  game.closeWindow();
+  EXPECT_EQ(game.waitForExit(), 0);
+  EXPECT_EQ(occurrences(game.output(), "exit handler"), 1) << game.output();
+}
+
+TEST(Window, HelpListsTheOptionsWithoutOpeningAWindow) {
+  GameProcess game("", {"--help"});
+  EXPECT_EQ(game.waitForExit(), 0);
+  EXPECT_NE(game.output().find("--frame-log"), std::string::npos);
+  EXPECT_EQ(game.window(), 0u);
+}
+
+TEST(Window, UnknownOptionIsRefused) {
+  GameProcess game("", {"--bogus"});
+  EXPECT_EQ(game.waitForExit(), 2);
+  EXPECT_NE(game.output().find("unknown option '--bogus'"), std::string::npos);
+}

@@ -1,0 +1,52 @@
+#include "support/GlTestWindow.h"
+
+#include <GL/freeglut.h>
+
+#include <vector>
+
+#include "framework/ofAppGlutWindow.h"
+#include "framework/ofAppRunner.h"
+#include "framework/ofGraphics.h"
+#include "framework/ofScreen.h"
+
+namespace GlTestWindow {
+
+void ensure() {
+  static ofAppGlutWindow* window = nullptr;
+  if (window) return;
+  window = new ofAppGlutWindow();
+  ofSetupOpenGL(window, 530, 370, 0);
+  // freeglut insists on a display callback before it handles events.
+  glutDisplayFunc([] {});
+  // Let the server map the window before anything is read back.
+  for (int i = 0; i < 5; ++i) glutMainLoopEvent();
+}
+
+void beginFrame() {
+  ensure();
+  glViewport(0, 0, ofGetWidth(), ofGetHeight());
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  ofSetupScreen();
+  ofSetColor(255, 255, 255);
+}
+
+Rgb pixel(int x, int y) {
+  glFinish();
+  glReadBuffer(GL_BACK);
+  unsigned char p[4] = {};
+  glReadPixels(x, ofGetHeight() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+  return Rgb{p[0], p[1], p[2]};
+}
+
+int litPixels(int x, int y, int w, int h) {
+  glFinish();
+  glReadBuffer(GL_BACK);
+  std::vector<unsigned char> p(static_cast<size_t>(w) * h * 4);
+  glReadPixels(x, ofGetHeight() - y - h, w, h, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
+  int lit = 0;
+  for (size_t i = 0; i < p.size(); i += 4) lit += (p[i] | p[i + 1] | p[i + 2]) ? 1 : 0;
+  return lit;
+}
+
+}  // namespace GlTestWindow

@@ -1,0 +1,70 @@
+#pragma once
+// Plays the real orvane binary as a user would: starts it in a scratch
+// folder with a data/ folder of the test's choosing, on an X server of its
+// own (so tests can run side by side), sends keys and mouse events with
+// xdotool, reads pixels and takes screenshots, and watches the process end.
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+#include "support/GlTestWindow.h"
+
+// A screenshot of the game window, pixels top-left first.
+struct Screenshot {
+  int width = 0, height = 0;
+  std::vector<Rgb> pixels;
+  Rgb at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+  // Pixels in the rectangle whose colour is within tolerance of c.
+  int count(int x, int y, int w, int h, Rgb c, int tolerance = 40) const;
+};
+
+class GameProcess {
+ public:
+  // dataSource: a folder copied to scratch/data, or "" for no data folder.
+  explicit GameProcess(const std::string& dataSource, std::vector<std::string> args = {});
+  ~GameProcess();
+  GameProcess(const GameProcess&) = delete;
+  GameProcess& operator=(const GameProcess&) = delete;
+
+  // Waits until the game's window exists and has been drawn; false on timeout.
+  bool waitForWindow(int timeoutMs = 15000);
+  // xdotool key names ("Return", "Escape", "ctrl+s", "w").
+  void key(const std::string& name);
+  void keyDown(const std::string& name);
+  void keyUp(const std::string& name);
+  void mouseMove(int x, int y);
+  void mouseDown(int button);
+  void mouseUp(int button);
+  // Asks the window to close the way a window manager's close button does.
+  void closeWindow();
+  Screenshot screenshot() const;
+  // Saves a PNG of the window (for the README).
+  bool savePng(const std::string& path) const;
+  std::string title() const;
+  // Waits for the process to end; returns its exit status, or -1 on timeout
+  // or a crash (a signal).
+  int waitForExit(int timeoutMs = 10000);
+  // Lets the game run for roughly this long (real time; the game's own clock).
+  static void pause(int ms);
+  // What the game printed so far.
+  std::string output() const;
+  const std::string& folder() const { return scratch; }
+  unsigned long window() const { return windowId; }
+
+ private:
+  void xdotool(const std::string& args) const;
+  void startServer();
+
+  std::string scratch;
+  pid_t serverPid = -1;
+  std::string displayName;
+  struct _XDisplay* display = nullptr;
+  pid_t pid = -1;
+  bool exited = false;
+  unsigned long windowId = 0;
+};
+
+// The folder of test fixtures in the source tree.
+std::string fixturePath(const std::string& name);
