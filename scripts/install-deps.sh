@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in packages.txt that are not installed yet.
+# Installs the Debian packages of a list (packages.txt by default) that are
+# not installed yet. Usage: install-deps.sh [list-file]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+list="${1:-$here/packages.txt}"
 
 missing=()
 while read -r pkg; do
   [[ -z "$pkg" || "$pkg" == \#* ]] && continue
   status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
-done < "$here/packages.txt"
+done < "$list"
 
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 

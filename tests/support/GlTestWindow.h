@@ -3,12 +3,17 @@
 // for tests that draw and read the pixels back.
 
 #include <cstdint>
+#include <ostream>
 
 struct Rgb {
   int r = 0, g = 0, b = 0;
   bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
   bool operator!=(const Rgb& o) const { return !(*this == o); }
 };
+
+inline std::ostream& operator<<(std::ostream& out, const Rgb& c) {
+  return out << "rgb(" << c.r << ", " << c.g << ", " << c.b << ")";
+}
 
 namespace GlTestWindow {
 // Opens the 530 by 370 window on first use and makes it the current window.

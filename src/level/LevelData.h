@@ -1,0 +1,80 @@
+#pragma once
+// The whole content of one level file: models and levels, the selected level
+// and model, and the save counter. A plain value; copying copies everything.
+//
+// A loaded file may hold no levels, no models, or models without frames.
+// Everything here stays safe on such data: getCurrentLevel() and
+// getCurrentModel() then return an empty stand-in that is discarded on the
+// next call, and hasLevel()/hasModel() tell callers that must not go on
+// (a run cannot start without a level).
+
+#include <string>
+#include <vector>
+
+#include "framework/ofTypes.h"
+#include "level/Level.h"
+#include "level/Model.h"
+
+class LevelData {
+ public:
+  LevelData();  // one new level, one new model
+  struct Empty {};
+  explicit LevelData(Empty) {}  // no levels, no models: what a loader fills in
+
+  bool hasLevel() const;
+  bool hasModel() const;
+  Level& getCurrentLevel();
+  const Level& getCurrentLevel() const;
+  Model& getCurrentModel();
+  const Model& getCurrentModel() const;
+
+  void nextLevel();
+  void prevLevel();
+  void addLevel();
+  // Removes the selected level unless it is the only one.
+  void removeLevel();
+  void nextModel();
+  void prevModel();
+  void addModel();
+  void removeModel();
+
+  // One animation step: the current level's fading walls, the current
+  // model's frame walls if stepModelFrame, and every model if animateModels.
+  void update(bool animateModels, bool stepModelFrame);
+  // Restarts every model at one clock reading.
+  void resetAnimations();
+  // Places ref in the current level and restarts the models it names.
+  void addModelRef(const ModelRef& ref);
+  void removeModelRefs(const std::string& guid);
+  void removeWarp(int index);
+
+  // Draws the current level and its models; with markers, the editor crosses,
+  // labels, zones, receivers and gravity points too.
+  void draw(bool showMarkers) const;
+
+  // Writes "save_<count>.xml" and "data.xml" (count raised by one first).
+  // False, with the count as it was and the reason logged, if either fails.
+  bool save();
+  // Replaces everything from data/fileName. A file that cannot be read or
+  // parsed is logged and leaves the content as it was; returns success.
+  bool load(const std::string& fileName);
+  // Asks "name..." on the console and loads that name + ".xml". An empty
+  // answer or the end of input loads nothing.
+  bool loadFromConsole();
+
+  // Elapsed ms, frame number and a random number, run together as text.
+  static std::string makeGuid();
+  static ofColor hslToRgb(float h, float s, float l);
+  // h, s, l (each 0..1) in the r, g, b fields.
+  static ofColor rgbToHsl(const ofColor& c);
+  // True when segment A-B crosses P-Q (shared ends, collinear and zero-length
+  // segments never do); then x, y receive the crossing point.
+  static bool intersectSegments(double ax, double ay, double bx, double by, double px, double py,
+                                double qx, double qy, double* x, double* y);
+
+  std::vector<Level> levels;
+  std::vector<Model> models;
+  int currentLevel = 0;
+  int currentModel = 0;
+  int saveCount = 0;
+};

@@ -1,0 +1,216 @@
+// Reading and writing a LevelData as XML: "Info", "Models" and "Levels" as
+// top-level siblings. Numbers are written as truncated integers.
+
+#include "framework/ofConsole.h"
+#include "framework/ofLog.h"
+#include "framework/ofUtils.h"
+#include "level/LevelData.h"
+#include "level/XmlSettings.h"
+
+namespace {
+int whole(float v) { return static_cast<int>(v); }
+
+void writeWall(XmlSettings& xml, const Wall& wall) {
+  const int k = xml.addTag("Wall");
+  xml.setAttribute("Wall", "type", wall.type, k);
+  xml.setAttribute("Wall", "x1", whole(wall.x), k);
+  xml.setAttribute("Wall", "y1", whole(wall.y), k);
+  xml.setAttribute("Wall", "x2", whole(wall.z), k);
+  xml.setAttribute("Wall", "y2", whole(wall.w), k);
+  xml.setAttribute("Wall", "r", whole(wall.color.r), k);
+  xml.setAttribute("Wall", "g", whole(wall.color.g), k);
+  xml.setAttribute("Wall", "b", whole(wall.color.b), k);
+}
+
+void writeModel(XmlSettings& xml, const Model& model, int i) {
+  xml.addTag("Model");
+  xml.setAttribute("Model", "guid", model.guid, i);
+  xml.setAttribute("Model", "animSpeed", model.animSpeed, i);
+  xml.setAttribute("Model", "solid", model.solid ? 1 : 0, i);
+  xml.setAttribute("Model", "playOnce", model.playOnce ? 1 : 0, i);
+  xml.setAttribute("Model", "SE", model.SE, i);
+  xml.pushTag("Model", i);
+  for (size_t j = 0; j < model.frames.size(); ++j) {
+    xml.addTag("Frame");
+    xml.pushTag("Frame", static_cast<int>(j));
+    for (const Wall& wall : model.frames[j].walls) writeWall(xml, wall);
+    xml.popTag();
+  }
+  xml.popTag();
+}
+
+void writeLevelContent(XmlSettings& xml, const Level& level) {
+  for (const Wall& wall : level.walls) writeWall(xml, wall);
+  for (const Warp& warp : level.warps) {
+    const int k = xml.addTag("Warp");
+    xml.setAttribute("Warp", "x", whole(warp.rect.x), k);
+    xml.setAttribute("Warp", "y", whole(warp.rect.y), k);
+    xml.setAttribute("Warp", "w", whole(warp.rect.width), k);
+    xml.setAttribute("Warp", "h", whole(warp.rect.height), k);
+    xml.setAttribute("Warp", "level", warp.level, k);
+    xml.setAttribute("Warp", "id", warp.id, k);
+    xml.setAttribute("Warp", "dir", warp.dir, k);
+  }
+  for (const Receiver& receiver : level.receivers) {
+    const int k = xml.addTag("Reciever");
+    xml.setAttribute("Reciever", "x", whole(receiver.pos.x), k);
+    xml.setAttribute("Reciever", "y", whole(receiver.pos.y), k);
+    xml.setAttribute("Reciever", "id", receiver.id, k);
+  }
+  for (const ModelRef& ref : level.modelRefs) {
+    const int k = xml.addTag("Model_Ref");
+    xml.setAttribute("Model_Ref", "guid", ref.guid, k);
+    xml.setAttribute("Model_Ref", "x", whole(ref.pos.x), k);
+    xml.setAttribute("Model_Ref", "y", whole(ref.pos.y), k);
+    xml.setAttribute("Model_Ref", "warpOnEndAnimation", ref.warpOnEndAnimation ? 1 : 0, k);
+    xml.setAttribute("Model_Ref", "level", ref.level, k);
+    xml.setAttribute("Model_Ref", "id", ref.id, k);
+  }
+  for (const GravityPoint& point : level.gravityPoints) {
+    const int k = xml.addTag("Grav_Pnt");
+    xml.setAttribute("Grav_Pnt", "x", whole(point.x), k);
+    xml.setAttribute("Grav_Pnt", "y", whole(point.y), k);
+  }
+}
+
+void writeLevel(XmlSettings& xml, const Level& level, int s) {
+  xml.addTag("Level");
+  xml.setAttribute("Level", "guid", level.guid, s);
+  xml.setAttribute("Level", "gravity", level.gravity ? 1 : 0, s);
+  xml.setAttribute("Level", "friction", level.friction ? 1 : 0, s);
+  xml.pushTag("Level", s);
+  writeLevelContent(xml, level);
+  xml.popTag();
+}
+
+Wall readWall(XmlSettings& xml, int k) {
+  auto get = [&](const char* name, int fallback) {
+    return static_cast<float>(xml.getAttribute("Wall", name, fallback, k));
+  };
+  return Wall(get("x1", 0), get("y1", 0), get("x2", 0), get("y2", 0), get("r", 255),
+              get("g", 255), get("b", 255), xml.getAttribute("Wall", "type", 0, k));
+}
+
+std::vector<Wall> readWalls(XmlSettings& xml) {
+  std::vector<Wall> walls;
+  const int count = xml.getNumTags("Wall");
+  for (int k = 0; k < count; ++k) walls.push_back(readWall(xml, k));
+  return walls;
+}
+
+Model readModel(XmlSettings& xml, int i) {
+  Model model{Model::Blank{}};
+  model.guid = xml.getAttribute("Model", "guid", "", i);
+  model.animSpeed = xml.getAttribute("Model", "animSpeed", 0, i);
+  model.solid = xml.getAttribute("Model", "solid", 1, i) != 0;
+  model.playOnce = xml.getAttribute("Model", "playOnce", 0, i) != 0;
+  model.SE = xml.getAttribute("Model", "SE", "", i);
+  xml.pushTag("Model", i);
+  const int frameCount = xml.getNumTags("Frame");
+  for (int j = 0; j < frameCount; ++j) {
+    xml.pushTag("Frame", j);
+    model.frames.push_back(ModelFrame{readWalls(xml)});
+    xml.popTag();
+  }
+  xml.popTag();
+  return model;
+}
+
+void readLevelContent(XmlSettings& xml, Level& level) {
+  level.walls = readWalls(xml);
+  const int warps = xml.getNumTags("Warp");
+  for (int k = 0; k < warps; ++k) {
+    auto get = [&](const char* name) {
+      return static_cast<float>(xml.getAttribute("Warp", name, 0, k));
+    };
+    level.warps.push_back(Warp{ofRectangle(get("x"), get("y"), get("w"), get("h")),
+                               xml.getAttribute("Warp", "level", "", k),
+                               xml.getAttribute("Warp", "id", "", k),
+                               xml.getAttribute("Warp", "dir", "", k)});
+  }
+  const int receivers = xml.getNumTags("Reciever");
+  for (int k = 0; k < receivers; ++k) {
+    const ofxVec2f pos(static_cast<float>(xml.getAttribute("Reciever", "x", 0, k)),
+                       static_cast<float>(xml.getAttribute("Reciever", "y", 0, k)));
+    level.receivers.push_back(Receiver{pos, xml.getAttribute("Reciever", "id", "", k)});
+  }
+  const int refs = xml.getNumTags("Model_Ref");
+  for (int k = 0; k < refs; ++k) {
+    ModelRef ref;
+    ref.guid = xml.getAttribute("Model_Ref", "guid", "", k);
+    ref.pos = ofxVec2f(static_cast<float>(xml.getAttribute("Model_Ref", "x", 0, k)),
+                       static_cast<float>(xml.getAttribute("Model_Ref", "y", 0, k)));
+    ref.warpOnEndAnimation = xml.getAttribute("Model_Ref", "warpOnEndAnimation", 0, k) != 0;
+    ref.level = xml.getAttribute("Model_Ref", "level", "", k);
+    ref.id = xml.getAttribute("Model_Ref", "id", "", k);
+    level.modelRefs.push_back(ref);
+  }
+  const int points = xml.getNumTags("Grav_Pnt");
+  for (int k = 0; k < points; ++k) {
+    level.gravityPoints.emplace_back(static_cast<float>(xml.getAttribute("Grav_Pnt", "x", 0, k)),
+                                     static_cast<float>(xml.getAttribute("Grav_Pnt", "y", 0, k)));
+  }
+}
+
+Level readLevel(XmlSettings& xml, int l) {
+  Level level{Level::Blank{}};
+  level.guid = xml.getAttribute("Level", "guid", "", l);
+  level.gravity = xml.getAttribute("Level", "gravity", 0, l) != 0;
+  level.friction = xml.getAttribute("Level", "friction", 0, l) != 0;
+  xml.pushTag("Level", l);
+  readLevelContent(xml, level);
+  xml.popTag();
+  return level;
+}
+}  // namespace
+
+bool LevelData::save() {
+  XmlSettings xml;
+  const int newCount = saveCount + 1;
+  xml.addTag("Info");
+  xml.setAttribute("Info", "count", newCount, 0);
+  xml.addTag("Models");
+  xml.pushTag("Models", 0);
+  for (size_t i = 0; i < models.size(); ++i) writeModel(xml, models[i], static_cast<int>(i));
+  xml.popTag();
+  xml.addTag("Levels");
+  xml.pushTag("Levels", 0);
+  for (size_t s = 0; s < levels.size(); ++s) writeLevel(xml, levels[s], static_cast<int>(s));
+  xml.popTag();
+
+  for (const std::string& name : {"save_" + ofToString(newCount) + ".xml", std::string("data.xml")}) {
+    if (!xml.saveFile(name)) {
+      ofLog(OF_ERROR, "could not save %s: %s", ofToDataPath(name).c_str(), xml.lastError().c_str());
+      return false;
+    }
+  }
+  saveCount = newCount;
+  return true;
+}
+
+bool LevelData::load(const std::string& fileName) {
+  XmlSettings xml;
+  if (!xml.loadFile(fileName)) {
+    ofLog(OF_ERROR, "could not load %s: %s", ofToDataPath(fileName).c_str(),
+          xml.lastError().c_str());
+    return false;
+  }
+  LevelData loaded{LevelData::Empty{}};
+  loaded.saveCount = xml.getAttribute("Info", "count", 0, 0);
+  xml.pushTag("Models", 0);
+  const int modelCount = xml.getNumTags("Model");
+  for (int i = 0; i < modelCount; ++i) loaded.models.push_back(readModel(xml, i));
+  xml.popTag();
+  xml.pushTag("Levels", 0);
+  const int levelCount = xml.getNumTags("Level");
+  for (int l = 0; l < levelCount; ++l) loaded.levels.push_back(readLevel(xml, l));
+  xml.popTag();
+  *this = std::move(loaded);
+  return true;
+}
+
+bool LevelData::loadFromConsole() {
+  std::string name;
+  if (!ofReadConsoleWord("\n\nname...\n", name) || name.empty()) return false;
+  return load(name + ".xml");
+}

@@ -1,0 +1,181 @@
+#include "level/XmlSettings.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "framework/ofUtils.h"
+
+namespace {
+// Maximal runs of characters other than ':'; an empty path is one empty name.
+std::vector<std::string> splitPath(const std::string& path) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : path) {
+    if (c != ':') {
+      part += c;
+    } else if (!part.empty()) {
+      parts.push_back(part);
+      part.clear();
+    }
+  }
+  if (!part.empty() || parts.empty()) parts.push_back(part);
+  return parts;
+}
+
+// The name pushTag and getNumTags look for: the part before the first ':'
+// unless that colon is the first character.
+std::string firstName(const std::string& tag) {
+  const size_t colon = tag.find(':');
+  return colon != std::string::npos && colon > 0 ? tag.substr(0, colon) : tag;
+}
+
+TiXmlElement* nthChild(TiXmlNode* parent, const std::string& name, int which) {
+  if (which < 0) which = 0;
+  TiXmlElement* e = parent->FirstChildElement(name.c_str());
+  for (; e && which > 0; --which) e = e->NextSiblingElement(name.c_str());
+  return e;
+}
+
+// What a "%d" scan reads: leading blanks, optional sign, at least one digit.
+bool scanInt(const char* text, int& value) {
+  errno = 0;
+  char* end = nullptr;
+  const long v = std::strtol(text, &end, 10);
+  if (end == text) return false;
+  value = v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
+  return true;
+}
+}  // namespace
+
+XmlSettings::XmlSettings() : current(&document) {}
+
+bool XmlSettings::loadFile(const std::string& name) {
+  const std::string path = ofToDataPath(name);
+  errno = 0;
+  const bool ok = document.LoadFile(path.c_str(), TIXML_DEFAULT_ENCODING);
+  error.clear();
+  if (!ok) {
+    error = document.ErrorRow() > 0
+                ? "line " + std::to_string(document.ErrorRow()) + ": " + document.ErrorDesc()
+                : document.ErrorDesc();
+    if (errno != 0 && document.ErrorId() == TiXmlBase::TIXML_ERROR_OPENING_FILE) {
+      error = std::strerror(errno);
+    }
+  }
+  current = &document;
+  level = 0;
+  return ok;
+}
+
+bool XmlSettings::saveFile(const std::string& name) {
+  const std::string path = ofToDataPath(name);
+  const std::string temporary = path + ".tmp";
+  error.clear();
+  std::FILE* file = std::fopen(temporary.c_str(), "w");
+  if (!file) {
+    error = std::strerror(errno);
+    return false;
+  }
+  const bool printed = document.SaveFile(file);
+  const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
+  const bool closed = std::fclose(file) == 0;
+  if (!printed || !flushed || !closed) {
+    error = "could not write the whole file";
+    std::remove(temporary.c_str());
+    return false;
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    error = std::strerror(errno);
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool XmlSettings::pushTag(const std::string& tag, int which) {
+  TiXmlElement* child = nthChild(current, firstName(tag), which);
+  if (!child) {
+    std::printf("pushTag - <%s> tag not found\n", tag.c_str());
+    std::fflush(stdout);
+    return false;
+  }
+  current = child;
+  ++level;
+  return true;
+}
+
+int XmlSettings::popTag() {
+  if (level >= 1 && current->Parent()) {
+    current = current->Parent();
+    --level;
+  } else {
+    current = &document;
+    level = 0;
+  }
+  return level;
+}
+
+int XmlSettings::countChildren(const std::string& name) {
+  int count = 0;
+  for (TiXmlElement* e = current->FirstChildElement(name.c_str()); e;
+       e = e->NextSiblingElement(name.c_str())) {
+    ++count;
+  }
+  return count;
+}
+
+int XmlSettings::getNumTags(const std::string& tag) { return countChildren(firstName(tag)); }
+
+int XmlSettings::addTag(const std::string& tag) {
+  const std::vector<std::string> names = splitPath(tag);
+  TiXmlElement* head = new TiXmlElement(names[0].c_str());
+  TiXmlElement* last = head;
+  for (size_t i = 1; i < names.size(); ++i) {
+    last = static_cast<TiXmlElement*>(last->LinkEndChild(new TiXmlElement(names[i].c_str())));
+  }
+  // The empty text child makes the printer write <X></X>, never <X />.
+  last->LinkEndChild(new TiXmlText(""));
+  current->LinkEndChild(head);
+  return countChildren(names[0]) - 1;
+}
+
+TiXmlElement* XmlSettings::resolve(const std::string& tag, int which) {
+  const std::vector<std::string> names = splitPath(tag);
+  TiXmlElement* e = nthChild(current, names[0], which);
+  for (size_t i = 1; e && i < names.size(); ++i) e = e->FirstChildElement(names[i].c_str());
+  return e;
+}
+
+int XmlSettings::setAttribute(const std::string& tag, const std::string& attribute, int value,
+                              int which) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%i", value);
+  return setAttribute(tag, attribute, std::string(text), which);
+}
+
+int XmlSettings::setAttribute(const std::string& tag, const std::string& attribute,
+                              const std::string& value, int which) {
+  TiXmlElement* e = resolve(tag, which);
+  if (!e) return -1;
+  e->SetAttribute(attribute, value);
+  return countChildren(splitPath(tag)[0]) - 1;
+}
+
+int XmlSettings::getAttribute(const std::string& tag, const std::string& attribute,
+                              int defaultValue, int which) {
+  TiXmlElement* e = resolve(tag, which);
+  const char* text = e ? e->Attribute(attribute.c_str()) : nullptr;
+  int value = 0;
+  return text && scanInt(text, value) ? value : defaultValue;
+}
+
+std::string XmlSettings::getAttribute(const std::string& tag, const std::string& attribute,
+                                      const std::string& defaultValue, int which) {
+  TiXmlElement* e = resolve(tag, which);
+  const char* text = e ? e->Attribute(attribute.c_str()) : nullptr;
+  return text ? std::string(text) : defaultValue;
+}

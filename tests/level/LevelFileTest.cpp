@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "framework/ofConsole.h"
+#include "level/LevelData.h"
+#include "support/ScratchFolder.h"
+
+namespace {
+// The file text with the save counter blanked, to compare two saves.
+std::string withoutCount(std::string text) {
+  const size_t start = text.find("count=\"");
+  const size_t end = text.find('"', start + 7);
+  return text.erase(start, end - start);
+}
+
+LevelData loadedFixture(ScratchFolder& scratch, const std::string& name) {
+  scratch.write("data/" + name, readFixture("level/" + name));
+  LevelData data;
+  EXPECT_TRUE(data.load(name));
+  return data;
+}
+}  // namespace
+
+TEST(LevelFile, FreshSetSavedOnceWritesBothFilesAlike) {
+  ScratchFolder scratch;
+  LevelData data;
+  data.models[0].guid = "m1";
+  data.levels[0].guid = "l1";
+  ASSERT_TRUE(data.save());
+  EXPECT_EQ(data.saveCount, 1);
+  EXPECT_EQ(scratch.read("data/save_1.xml"), readFixture("level/fresh_saved.xml"));
+  EXPECT_EQ(scratch.read("data/data.xml"), readFixture("level/fresh_saved.xml"));
+  EXPECT_FALSE(scratch.exists("data/data.xml.tmp"));
+}
+
+TEST(LevelFile, NumbersAreWrittenTruncated) {
+  ScratchFolder scratch;
+  LevelData data;
+  data.models[0].guid = "spinner";
+  data.models[0].animSpeed = 120;
+  data.models[0].solid = false;
+  data.models[0].playOnce = true;
+  data.models[0].SE = "whirr";
+  data.models[0].frames[0].walls.emplace_back(10.9f, -0.5f, 20, 30.99f, 254.7f, 0, 3, 'w');
+  data.models[0].frames.emplace_back();
+  Level& cave = data.levels[0];
+  cave.guid = "cave";
+  cave.gravity = false;
+  cave.walls.emplace_back(-3.7f, 4.2f, 5, 6, 1, 2, 3, 't');
+  cave.warps.push_back(Warp{ofRectangle(1.5f, 2, 30.9f, 40), "mark", "r&1", "u"});
+  cave.receivers.push_back(Receiver{ofxVec2f(7.9f, 8), "r&1"});
+  ModelRef ref;
+  ref.guid = "spinner";
+  ref.pos = ofxVec2f(100.2f, -20.8f);
+  ref.warpOnEndAnimation = true;
+  ref.level = "cave";
+  ref.id = "say \"hi\"";
+  cave.modelRefs.push_back(ref);
+  cave.gravityPoints.emplace_back(240.5f, 160.5f);
+  data.levels.emplace_back(Level::Blank{});
+  data.levels[1].gravity = true;
+  data.saveCount = 4;
+  ASSERT_TRUE(data.save());
+  EXPECT_EQ(scratch.read("data/save_5.xml"), readFixture("level/full_set.xml"));
+}
+
+TEST(LevelFile, LoadThenSaveIsByteForByteTheSameApartFromTheCount) {
+  ScratchFolder scratch;
+  for (const char* name : {"full_set.xml", "reordered.xml"}) {
+    LevelData data = loadedFixture(scratch, name);
+    EXPECT_EQ(data.saveCount, 5) << name;
+    ASSERT_TRUE(data.save());
+    EXPECT_EQ(data.saveCount, 6);
+    EXPECT_EQ(withoutCount(scratch.read("data/data.xml")),
+              withoutCount(readFixture("level/full_set.xml")))
+        << name;
+    EXPECT_NE(scratch.read("data/save_6.xml").find("count=\"6\""), std::string::npos);
+  }
+}
+
+TEST(LevelFile, MissingValuesTakeTheirDefaults) {
+  ScratchFolder scratch;
+  testing::internal::CaptureStdout();  // the store reports the missing "Info"
+  const LevelData data = loadedFixture(scratch, "defaults.xml");
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(data.saveCount, 0);
+  ASSERT_EQ(data.models.size(), 2u);
+  const Model& bare = data.models[0];
+  EXPECT_EQ(bare.guid, "");
+  EXPECT_TRUE(bare.solid);
+  EXPECT_FALSE(bare.playOnce);
+  EXPECT_TRUE(bare.frames.empty());  // a model without frames stays so
+  const Wall& plain = data.models[1].frames[0].walls[0];
+  EXPECT_EQ(plain.type, 0);
+  EXPECT_EQ(plain.color.r, 255);
+  EXPECT_EQ(plain.x, 0);
+
+  ASSERT_EQ(data.levels.size(), 1u);
+  const Level& level = data.levels[0];
+  EXPECT_FALSE(level.gravity);
+  EXPECT_FALSE(level.friction);
+  const Wall& odd = level.walls[0];
+  EXPECT_EQ(odd.x, 12);    // " 12"
+  EXPECT_EQ(odd.y, 3);     // "3.7"
+  EXPECT_EQ(odd.z, -5);    // "-5"
+  EXPECT_EQ(odd.w, 1);     // "1e3"
+  EXPECT_EQ(odd.color.r, 255);  // "abc"
+  EXPECT_EQ(level.warps[0].rect.width, 0);
+  EXPECT_EQ(level.warps[0].level, "");
+  EXPECT_EQ(level.receivers[0].id, "");
+  EXPECT_FALSE(level.modelRefs[0].warpOnEndAnimation);
+  EXPECT_EQ(level.gravityPoints[0].x, 0);
+}
+
+TEST(LevelFile, NumberedCopiesContinueFromTheLoadedCount) {
+  ScratchFolder scratch;
+  LevelData data;
+  data.saveCount = 2;
+  ASSERT_TRUE(data.save());  // save_3.xml
+  scratch.write("data/save_4.xml", "old");
+  LevelData reloaded;
+  ASSERT_TRUE(reloaded.load("save_3.xml"));
+  EXPECT_EQ(reloaded.saveCount, 3);
+  ASSERT_TRUE(reloaded.save());
+  EXPECT_NE(scratch.read("data/save_4.xml"), "old");
+  EXPECT_NE(scratch.read("data/data.xml").find("count=\"4\""), std::string::npos);
+}
+
+TEST(LevelFile, AFailedLoadKeepsTheContentAndSaysWhichFile) {
+  ScratchFolder scratch;
+  scratch.write("data/broken.xml", "<Info count=\"1\">\n<Levels>\n</Info>");
+  scratch.write("data/empty.xml", "");
+  LevelData data;
+  data.levels[0].guid = "keep me";
+  for (const char* name : {"missing.xml", "broken.xml", "empty.xml"}) {
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(data.load(name)) << name;
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(log.rfind(std::string("OF_ERROR: could not load data/") + name + ": ", 0), 0u) << log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
+    EXPECT_EQ(data.getCurrentLevel().guid, "keep me");
+  }
+}
+
+TEST(LevelFile, AFileWithoutLevelsOrModelsLoadsEmpty) {
+  ScratchFolder scratch;
+  scratch.write("data/info.xml", "<Info count=\"3\"></Info>");
+  LevelData data;
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(data.load("info.xml"));
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "pushTag - <Models> tag not found\npushTag - <Levels> tag not found\n");
+  EXPECT_FALSE(data.hasLevel());
+  EXPECT_FALSE(data.hasModel());
+  EXPECT_EQ(data.saveCount, 3);
+}
+
+TEST(LevelFile, AFailedSaveIsReportedAndKeepsTheCount) {
+  ScratchFolder scratch(false);  // no data folder to write into
+  LevelData data;
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(data.save());
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_NE(log.find("OF_ERROR: could not save data/save_1.xml"), std::string::npos) << log;
+  EXPECT_EQ(data.saveCount, 0);
+}
+
+TEST(LevelFile, ConsoleLoadReadsAWordOfAnyLengthAndCancelsOnNothing) {
+  ScratchFolder scratch;
+  const std::string longName(200, 'n');
+  scratch.write("data/level2.xml", readFixture("level/full_set.xml"));
+  scratch.write("data/" + longName + ".xml", readFixture("level/fresh_saved.xml"));
+  struct Case {
+    std::string typed;
+    bool loads;
+    std::string firstLevel;
+  };
+  const Case cases[] = {
+      {"level2\n", true, "cave"},
+      {"  " + longName + " extra\n", true, "l1"},
+      {"", false, "kept"},
+      {"   \n  ", false, "kept"},
+      {"nosuchfile\n", false, "kept"},
+  };
+  for (const Case& c : cases) {
+    std::istringstream typed(c.typed);
+    ofSetConsoleInput(&typed);
+    LevelData data;
+    data.levels[0].guid = "kept";
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(data.loadFromConsole(), c.loads) << c.typed;
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out.rfind("\n\nname...\n", 0), 0u) << out;
+    EXPECT_EQ(data.levels[0].guid, c.firstLevel) << c.typed;
+  }
+  ofSetConsoleInput(nullptr);
+}
