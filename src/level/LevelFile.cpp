@@ -5,7 +5,7 @@
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
 #include "level/LevelData.h"
-#include "level/XmlSettings.h"
+#include "framework/XmlSettings.h"
 
 namespace {
 int whole(float v) { return static_cast<int>(v); }

@@ -90,6 +90,10 @@ GameProcess::GameProcess(const std::string& dataSource, std::vector<std::string>
   pid = fork();
   if (pid == 0) {
     setenv("DISPLAY", displayName.c_str(), 1);
+    // The game plays its sounds through OpenAL Soft's null output, never the
+    // test process's own sound file.
+    setenv("ALSOFT_DRIVERS", "null", 1);
+    unsetenv("ALSOFT_CONF");
     if (chdir(scratch.c_str()) != 0) _exit(126);
     const int out = open("output.log", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(out, 1);

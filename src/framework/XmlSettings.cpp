@@ -1,4 +1,4 @@
-#include "level/XmlSettings.h"
+#include "framework/XmlSettings.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "level/XmlSettings.h"
+#include "framework/XmlSettings.h"
 #include "support/ScratchFolder.h"
 
 TEST(XmlSettings, AddTagAppendsAndCountsSameNamedSiblings) {

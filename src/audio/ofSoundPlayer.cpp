@@ -1,0 +1,204 @@
+#include "audio/ofSoundPlayer.h"
+
+#include <cmath>
+
+#include "framework/ofAppRunner.h"
+#include "framework/ofLog.h"
+#include "framework/ofUtils.h"
+
+namespace {
+using Guard = std::lock_guard<std::mutex>;
+
+void openSystem() {
+  if (sound::open()) ofAddExitHook(closeSoundSystem);
+}
+}  // namespace
+
+void initSoundSystem() {
+  Guard guard(sound::lock());
+  openSystem();
+}
+
+void closeSoundSystem() { sound::close(); }
+
+void ofSoundUpdate() {
+  Guard guard(sound::lock());
+  sound::serviceStreams();
+}
+
+void ofSoundStopAll() {
+  Guard guard(sound::lock());
+  openSystem();
+  sound::stopAll();
+}
+
+void ofSoundSetVolume(float volume) {
+  Guard guard(sound::lock());
+  openSystem();
+  sound::setMasterGain(volume);
+}
+
+ofSoundPlayer::~ofSoundPlayer() { unloadSound(); }
+
+void ofSoundPlayer::loadSound(const std::string& fileName, bool asStream) {
+  const std::string path = ofToDataPath(fileName);
+  multiPlay = false;
+  unloadSound();
+  Guard guard(sound::lock());
+  openSystem();
+  auto decoder = std::make_unique<SoundDecoder>();
+  const bool decoded = sound::isOpen() && decoder->open(path);
+  std::vector<short> samples;
+  if (decoded && !asStream) samples = decoder->readAll();
+  if (!decoded || (!asStream && samples.empty())) {
+    result = 1;
+    loaded = false;
+    ofLog(OF_ERROR, "ofSoundPlayer: Could not load sound file %s", path.c_str());
+    return;
+  }
+  result = 0;
+  loaded = true;
+  length = static_cast<unsigned>(decoder->frames());
+  internalFreq = static_cast<float>(decoder->sampleRate());
+  streaming = asStream;
+  if (asStream) {
+    stream = std::make_unique<sound::Stream>(std::move(decoder));
+  } else {
+    alGenBuffers(1, &sampleBuffer);
+    alBufferData(sampleBuffer, decoder->channels() == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16,
+                 samples.data(), static_cast<ALsizei>(samples.size() * sizeof(short)),
+                 decoder->sampleRate());
+  }
+}
+
+void ofSoundPlayer::unloadSound() {
+  Guard guard(sound::lock());
+  if (!sound::isOpen()) {
+    // The system is gone and with it every buffer and source.
+    stream.reset();
+    sampleBuffer = 0;
+    return;
+  }
+  if (!loaded) return;
+  if (stream) {
+    if (sound::Channel* c = sound::channel(channel)) sound::stopChannel(*c);
+    stream.reset();
+  }
+  if (sampleBuffer) {
+    sound::stopChannelsUsing(sampleBuffer);  // overlapping instances hold it too
+    alDeleteBuffers(1, &sampleBuffer);
+    sampleBuffer = 0;
+  }
+}
+
+void ofSoundPlayer::applySettings(sound::Channel& c) {
+  alSourcef(c.source, AL_GAIN, volume);
+  // Pan is a position left or right of the listener (mono sounds only).
+  const float x = std::fmax(-1.0f, std::fmin(1.0f, pan));
+  alSourcei(c.source, AL_SOURCE_RELATIVE, AL_TRUE);
+  alSource3f(c.source, AL_POSITION, x, 0, -std::sqrt(1 - x * x));
+  alSourcef(c.source, AL_PITCH, std::fmax(0.01f, speed));
+  if (stream) {
+    stream->loop = loop;
+  } else {
+    alSourcei(c.source, AL_LOOPING, loop ? AL_TRUE : AL_FALSE);
+  }
+}
+
+void ofSoundPlayer::play() {
+  Guard guard(sound::lock());
+  if (!loaded || !sound::isOpen()) return;
+  // A stream has one decoder, so it can only ever play on one channel.
+  if (loop || !multiPlay || stream) {
+    if (sound::Channel* previous = sound::channel(channel)) sound::stopChannel(*previous);
+  }
+  channel = sound::acquire();
+  sound::Channel* c = sound::channel(channel);
+  if (!c) return;
+  applySettings(*c);
+  if (stream) {
+    c->stream = stream.get();
+    c->streamPlaying = true;
+    stream->start(c->source);
+  } else {
+    alSourcei(c->source, AL_BUFFER, static_cast<ALint>(sampleBuffer));
+  }
+  alSourcePlay(c->source);
+  if (paused) alSourcePause(c->source);
+  c->paused = paused;
+}
+
+void ofSoundPlayer::stop() {
+  Guard guard(sound::lock());
+  if (sound::Channel* c = sound::channel(channel)) sound::stopChannel(*c);
+}
+
+bool ofSoundPlayer::getIsPlaying() {
+  Guard guard(sound::lock());
+  if (!loaded) return false;
+  const sound::Channel* c = sound::channel(channel);
+  return c && sound::isPlaying(*c);
+}
+
+namespace {
+// The channel of a handle while it plays, else nullptr.
+sound::Channel* playingChannel(const sound::ChannelHandle& handle) {
+  sound::Channel* c = sound::channel(handle);
+  return c && sound::isPlaying(*c) ? c : nullptr;
+}
+}  // namespace
+
+void ofSoundPlayer::setVolume(float v) {
+  Guard guard(sound::lock());
+  volume = v;
+  if (sound::Channel* c = playingChannel(channel)) alSourcef(c->source, AL_GAIN, v);
+}
+
+void ofSoundPlayer::setPaused(bool p) {
+  Guard guard(sound::lock());
+  sound::Channel* c = playingChannel(channel);
+  if (!c) return;
+  if (p) {
+    alSourcePause(c->source);
+  } else {
+    alSourcePlay(c->source);
+  }
+  c->paused = p;
+  paused = p;
+}
+
+void ofSoundPlayer::setLoop(bool l) {
+  Guard guard(sound::lock());
+  loop = l;
+  if (sound::Channel* c = playingChannel(channel)) applySettings(*c);
+}
+
+void ofSoundPlayer::setMultiPlay(bool m) { multiPlay = m; }
+
+void ofSoundPlayer::setPan(float p) {
+  Guard guard(sound::lock());
+  pan = p;
+  if (sound::Channel* c = playingChannel(channel)) applySettings(*c);
+}
+
+void ofSoundPlayer::setSpeed(float s) {
+  Guard guard(sound::lock());
+  speed = s;
+  if (sound::Channel* c = playingChannel(channel)) applySettings(*c);
+}
+
+void ofSoundPlayer::setPosition(float fraction) {
+  Guard guard(sound::lock());
+  sound::Channel* c = playingChannel(channel);
+  if (!c || stream) return;  // streams always play from their start
+  alSourcei(c->source, AL_SAMPLE_OFFSET, static_cast<ALint>(length * fraction));
+}
+
+float ofSoundPlayer::getPosition() {
+  Guard guard(sound::lock());
+  sound::Channel* c = playingChannel(channel);
+  if (!c || stream || length == 0) return 0;
+  ALint offset = 0;
+  alGetSourcei(c->source, AL_SAMPLE_OFFSET, &offset);
+  return static_cast<float>(offset) / length;
+}

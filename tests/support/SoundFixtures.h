@@ -1,0 +1,27 @@
+#pragma once
+// Sound files made on the spot for tests, and the sound output the tests
+// run with: OpenAL Soft's "wave" driver, which writes everything the mixer
+// plays to a file of this process's own (unless ALSOFT_DRIVERS is set).
+
+#include <string>
+#include <vector>
+
+// Writes a 16-bit mono WAV of a sine tone (amplitude 0..1) at path.
+void writeTone(const std::string& path, float seconds, float hertz = 440, float amplitude = 0.5f,
+               int rate = 22050);
+// The file the wave driver writes, or "" when another driver was chosen.
+const std::string& soundOutputFile();
+// A WAV file read back: interleaved 16-bit samples, and how many bytes of
+// header stand before them (to turn file sizes seen earlier into positions).
+struct WavContents {
+  std::vector<short> samples;
+  int rate = 0, channels = 0;
+  long headerBytes = 0, bytesPerFrame = 0;
+  // The frame a file size seen while it was being written stands for.
+  long frameAtSize(long size) const { return (size - headerBytes) / bytesPerFrame; }
+  // Root-mean-square level of frames [from, to), 0..1.
+  double level(long from, long to) const;
+};
+WavContents readWav(const std::string& path);
+// The present size of a file, 0 when it is missing.
+long fileSize(const std::string& path);
