@@ -1,5 +1,7 @@
 #include "support/SoundFixtures.h"
 
+#include <gtest/gtest.h>
+
 #include <sndfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +11,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+
+#include "audio/ofSoundPlayer.h"
 
 namespace {
 // Chooses the sound output before anything starts the sound system.
@@ -29,6 +33,13 @@ struct WaveOutput {
   }
 };
 WaveOutput waveOutput;
+
+// Closes the sound system when the tests are done, as the game's exit
+// handler does, so the driver finishes its file and reports no open device.
+struct CloseSoundAtTheEnd : testing::Environment {
+  void TearDown() override { closeSoundSystem(); }
+};
+testing::Environment* const closeSound = testing::AddGlobalTestEnvironment(new CloseSoundAtTheEnd);
 }  // namespace
 
 const std::string& soundOutputFile() { return waveOutput.file; }
