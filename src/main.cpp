@@ -6,7 +6,8 @@
 #include "framework/ofAppGlutWindow.h"
 #include "framework/ofAppRunner.h"
 #include "framework/ofLog.h"
-#include "shell/StandInApp.h"
+#include "shell/TestPatternApp.h"
+#include "shell/testApp.h"
 
 namespace {
 const char* usage =
@@ -17,11 +18,13 @@ const char* usage =
     "  --help              show this text and exit\n"
     "  --verbose           also print notices to the console\n"
     "  --frame-log FILE    append one line per displayed frame to FILE:\n"
-    "                      frame number, wall-clock ms, process CPU ms\n";
+    "                      frame number, wall-clock ms, process CPU ms\n"
+    "  --test-pattern      show a test pattern instead of the game\n";
 
 struct Options {
   const char* frameLog = nullptr;
   bool verbose = false;
+  bool testPattern = false;
 };
 
 // Returns false (after printing why) when the program should stop at once.
@@ -34,6 +37,8 @@ bool parseOptions(int argc, char** argv, Options& options, int& status) {
     }
     if (std::strcmp(argv[i], "--verbose") == 0) {
       options.verbose = true;
+    } else if (std::strcmp(argv[i], "--test-pattern") == 0) {
+      options.testPattern = true;
     } else if (std::strcmp(argv[i], "--frame-log") == 0 && i + 1 < argc) {
       options.frameLog = argv[++i];
     } else {
@@ -61,6 +66,10 @@ int main(int argc, char** argv) {
 
   static ofAppGlutWindow window;
   ofSetupOpenGL(&window, 530, 370, OF_WINDOW);
-  ofRunApp(new StandInApp());
+  if (options.testPattern) {
+    ofRunApp(new TestPatternApp());
+  } else {
+    ofRunApp(new testApp());
+  }
   return 0;
 }

@@ -47,6 +47,12 @@ void ofTrueTypeFont::unload() {
   loaded = false;
 }
 
+void ofTrueTypeFont::reportNotLoaded(int line) const {
+  if (reportedNotLoaded) return;
+  reportedNotLoaded = true;
+  ofLog(OF_ERROR, "Error : font not allocated -- line %d in %s", line, __FILE__);
+}
+
 void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize) {
   loadFont(filename, fontSize, true, false, false);
 }
@@ -55,6 +61,7 @@ void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize, bool aa
                               bool contours) {
   makeContours = contours;
   unload();
+  reportedNotLoaded = false;
   const std::string path = ofToDataPath(filename);
   antiAliased = aa;
   fullCharacterSet = full;
@@ -121,7 +128,7 @@ int ofTrueTypeFont::glyphOf(unsigned char c) const {
 
 void ofTrueTypeFont::drawChar(int i) {
   if (!loaded) {
-    ofLog(OF_ERROR, "Error : font not allocated -- line %d in %s", __LINE__, __FILE__);
+    reportNotLoaded(__LINE__);
     return;
   }
   if (i < 0 || i >= characterCount) return;
@@ -151,7 +158,7 @@ void ofTrueTypeFont::drawChar(int i) {
 
 void ofTrueTypeFont::drawString(const std::string& text, float x, float y) {
   if (!loaded) {
-    ofLog(OF_ERROR, "Error : font not allocated -- line %d in %s", __LINE__, __FILE__);
+    reportNotLoaded(__LINE__);
     return;
   }
   glPushAttrib(GL_COLOR_BUFFER_BIT);
@@ -183,7 +190,7 @@ void ofTrueTypeFont::drawString(const std::string& text, float x, float y) {
 
 ofRectangle ofTrueTypeFont::getStringBoundingBox(const std::string& text, float x, float y) const {
   if (!loaded) {
-    ofLog(OF_ERROR, "Error : font not allocated -- line %d in %s", __LINE__, __FILE__);
+    reportNotLoaded(__LINE__);
     return ofRectangle();
   }
   if (text.empty()) return ofRectangle();

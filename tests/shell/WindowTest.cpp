@@ -18,7 +18,7 @@ const Rgb green{0, 255, 0};
 }  // namespace
 
 TEST(Window, OpensAt530By370WithItsTitleAndPixelExactCorners) {
-  GameProcess game("");
+  GameProcess game("", {"--test-pattern"});
   ASSERT_TRUE(game.waitForWindow());
   EXPECT_EQ(game.title(), "Orvane");
   const Screenshot shot = game.screenshot();
@@ -30,9 +30,9 @@ TEST(Window, OpensAt530By370WithItsTitleAndPixelExactCorners) {
 }
 
 TEST(Window, EveryFrameIsCleared) {
-  GameProcess game("");
+  GameProcess game("", {"--test-pattern"});
   ASSERT_TRUE(game.waitForWindow());
-  // The stand-in draws a 20 by 20 square one pixel further on each frame;
+  // The test pattern draws a 20 by 20 square one pixel further on each frame;
   // without a clear it would leave a trail.
   const Screenshot first = game.screenshot();
   GameProcess::pause(300);
@@ -43,7 +43,7 @@ TEST(Window, EveryFrameIsCleared) {
 }
 
 TEST(Window, EscapeEndsTheProcessAndRunsTheExitHandlerOnce) {
-  GameProcess game("", {"--verbose"});
+  GameProcess game("", {"--test-pattern", "--verbose"});
   ASSERT_TRUE(game.waitForWindow());
   game.key("Escape");
   EXPECT_EQ(game.waitForExit(), 0);
@@ -51,7 +51,7 @@ TEST(Window, EscapeEndsTheProcessAndRunsTheExitHandlerOnce) {
 }
 
 TEST(Window, ClosingTheWindowEndsTheProcessTheSameWay) {
-  GameProcess game("", {"--verbose"});
+  GameProcess game("", {"--test-pattern", "--verbose"});
   ASSERT_TRUE(game.waitForWindow());
   game.closeWindow();
   EXPECT_EQ(game.waitForExit(), 0);

@@ -86,6 +86,10 @@ GameProcess::GameProcess(const std::string& dataSource, std::vector<std::string>
   startServer();
   if (!dataSource.empty()) {
     fs::copy(dataSource, scratch + "/data", fs::copy_options::recursive);
+    if (!fs::exists(scratch + "/data/fonts")) {
+      fs::create_directory_symlink(std::string(ORVANE_SOURCE_DIR) + "/data/fonts",
+                                   scratch + "/data/fonts");
+    }
   }
   pid = fork();
   if (pid == 0) {
@@ -155,7 +159,11 @@ void GameProcess::xdotool(const std::string& args) const {
 }
 
 void GameProcess::key(const std::string& name) {
-  xdotool("key --window " + std::to_string(windowId) + " " + shellQuote(name));
+  // Held for a few frames, as a finger does: a press and release between two
+  // frames is never seen by the game.
+  keyDown(name);
+  pause(60);
+  keyUp(name);
 }
 
 void GameProcess::keyDown(const std::string& name) {
@@ -177,6 +185,11 @@ void GameProcess::mouseDown(int button) {
 
 void GameProcess::mouseUp(int button) {
   xdotool("mouseup --window " + std::to_string(windowId) + " " + std::to_string(button));
+}
+
+void GameProcess::resizeWindow(int width, int height) {
+  XResizeWindow(display, windowId, static_cast<unsigned>(width), static_cast<unsigned>(height));
+  XSync(display, False);
 }
 
 void GameProcess::closeWindow() {

@@ -23,6 +23,7 @@ struct Screenshot {
 class GameProcess {
  public:
   // dataSource: a folder copied to scratch/data, or "" for no data folder.
+  // A data folder without fonts/ gets the game's shipped fonts beside it.
   explicit GameProcess(const std::string& dataSource, std::vector<std::string> args = {});
   ~GameProcess();
   GameProcess(const GameProcess&) = delete;
@@ -30,13 +31,15 @@ class GameProcess {
 
   // Waits until the game's window exists and has been drawn; false on timeout.
   bool waitForWindow(int timeoutMs = 15000);
-  // xdotool key names ("Return", "Escape", "ctrl+s", "w").
+  // Presses and releases a key (xdotool names: "Return", "Escape", "ctrl+s").
   void key(const std::string& name);
   void keyDown(const std::string& name);
   void keyUp(const std::string& name);
   void mouseMove(int x, int y);
   void mouseDown(int button);
   void mouseUp(int button);
+  // Resizes the window from outside, as a user dragging its border would.
+  void resizeWindow(int width, int height);
   // Asks the window to close the way a window manager's close button does.
   void closeWindow();
   Screenshot screenshot() const;

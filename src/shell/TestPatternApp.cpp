@@ -1,4 +1,4 @@
-#include "shell/StandInApp.h"
+#include "shell/TestPatternApp.h"
 
 #include <cstdlib>
 
@@ -6,7 +6,7 @@
 #include "framework/ofGraphics.h"
 #include "framework/ofScreen.h"
 
-void StandInApp::setup() {
+void TestPatternApp::setup() {
   ofSetWindowTitle("Orvane");
   ofBackground(0, 0, 0);
   ofSetVerticalSync(false);
@@ -14,9 +14,9 @@ void StandInApp::setup() {
   ofEnableAlphaBlending();
 }
 
-void StandInApp::update() { ++updates; }
+void TestPatternApp::update() { ++updates; }
 
-void StandInApp::draw() {
+void TestPatternApp::draw() {
   // Corner markers: the first and last pixel of the window.
   ofFill();
   ofSetColor(255, 0, 255);
@@ -30,6 +30,6 @@ void StandInApp::draw() {
   ofDrawBitmapString("Orvane", 240, 100);
 }
 
-void StandInApp::keyPressed(int key) {
+void TestPatternApp::keyPressed(int key) {
   if (key == 27) std::exit(0);
 }

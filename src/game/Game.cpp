@@ -1,0 +1,146 @@
+#include "game/Game.h"
+
+#include <cmath>
+
+#include "framework/XmlSettings.h"
+#include "framework/ofAppRunner.h"
+#include "framework/ofClock.h"
+#include "framework/ofGraphics.h"
+#include "framework/ofMath.h"
+#include "framework/ofScreen.h"
+#include "framework/ofUtils.h"
+
+std::string playTimeText(float seconds) {
+  const int s = static_cast<int>(seconds);
+  return ofToString(s / 3600) + ":" + ofToString((s / 60) % 60) + ":" + ofToString(s % 60);
+}
+
+Game::Game() : levelData(&ownData), audio(&ownAudio) {
+  XmlSettings xml;
+  if (xml.loadFile("font.xml")) {
+    const int size = xml.getAttribute("font", "size", 8, 1);
+    const std::string file = xml.getAttribute("font", "file", "", 1);
+    hudFont.loadFont(file, size, true, true, false);
+  }
+}
+
+bool Game::start(const LevelData& data) {
+  if (!data.hasLevel()) return false;
+  ownData = data;
+  levelData = &ownData;
+  reset();
+  return true;
+}
+
+void Game::reset() {
+  finishing = false;
+  playTime = 0;
+  lastClock = ofGetElapsedTimeSeconds();
+  dying = false;
+  deathTime = 0;
+  pos = ofxVec2f(100, 100);
+  placeAtSpawner();
+  angle = 0;
+  vel = ofxVec2f(0, 0);
+  turnSpeed = 0;
+  flame = 0;
+  markLevel = "";
+  markReceiver = "";
+  fuel = 10;
+  levelData->resetAnimations();
+}
+
+void Game::placeAtSpawner() {
+  for (const ModelRef& ref : levelData->getCurrentLevel().modelRefs) {
+    if (ref.guid == "spawner") pos = ref.pos;
+  }
+}
+
+bool Game::update(const InputState& current, const InputState& previous) {
+  if (current.keyF) {
+    vel = ofxVec2f(0, 0);
+    fuel = 10;
+  }
+  const float t = ofGetElapsedTimeSeconds();
+  if (!paused && !finishing) playTime += t - lastClock;
+  lastClock = t;
+  if (paused) return true;
+
+  if (!dying && !finishing) fly(current, previous);
+  updateDeath();
+  levelData->update(true, false);
+  const int ms = ofGetElapsedTimeMillis();
+  updateEffects(ms);
+  handleModelEvents(ms);
+
+  if (finishing) {
+    for (const ModelRef& ref : levelData->getCurrentLevel().modelRefs) {
+      if (ref.guid != "grav_center") continue;
+      const float a = std::atan2(pos.y - ref.pos.y, pos.x - ref.pos.x);
+      pos.x -= 3 * std::cos(a);
+      pos.y -= 3 * std::sin(a);
+    }
+    if (ofGetElapsedTimeMillis() - finishStart > 5500) return false;
+  }
+  return true;
+}
+
+void Game::draw(const InputState& /*current*/) {
+  ofSetColor(static_cast<int>(flashColor.r), static_cast<int>(flashColor.g),
+             static_cast<int>(flashColor.b), static_cast<int>(flashAlpha));
+  ofFill();
+  ofRect(-1, -1, static_cast<float>(ofGetWidth()), static_cast<float>(ofGetHeight()));
+  ofNoFill();
+
+  drawHud();
+
+  ofSetupScreen();
+  ofRotate(shakeAngle);
+  ofTranslate(static_cast<float>(ofGetWidth() / 2 - 240), static_cast<float>(ofGetHeight() / 2 - 160), 0);
+  ofTranslate(shakeOffset.x, shakeOffset.y, 0);
+  levelData->draw(false);
+  drawShip();
+
+  ofSetupScreen();
+  ofSetColor(0, 0, 0, static_cast<int>(ofRandom(0, 50)));
+  ofFill();
+  ofRect(0, 0, static_cast<float>(ofGetWidth()), static_cast<float>(ofGetHeight()));
+  ofNoFill();
+}
+
+void Game::drawHud() {
+  ofSetColor(20, 205, 220);
+  hudFont.drawString("fuel: " + ofToString(static_cast<double>(fuel), 2), 10, 10);
+  hudFont.drawString("time  " + playTimeText(playTime), static_cast<float>(ofGetWidth() / 2), 10);
+}
+
+// Changes the drawing "finishScale" counter: the ship shrinks once per drawn
+// frame of the finish sequence.
+void Game::drawShip() {
+  ofTranslate(pos.x, pos.y, 0);
+  if (finishing) {
+    finishScale -= 0.01f;
+    if (finishScale < 0) finishScale = 0;
+    ofScale(finishScale, finishScale, 1);
+  }
+  if (dying) return;
+  ofSetColor(108, 140, 255);
+  ofTriangle(outline[0].x, outline[0].y, outline[1].x, outline[1].y, outline[2].x, outline[2].y);
+  ofRotate(angle);
+  ofLine(0, -2, 0, 2);
+  ofLine(-2, 0, 2, 0);
+  ofSetColor(255, 0, 0, flame);
+  ofRect(-3, 6, 7, 2);
+}
+
+void Game::faceMarkedDirection() {
+  if (markDir == "u") {
+    angle = 0;
+  } else if (markDir == "r") {
+    angle = 90;
+  } else if (markDir == "l") {
+    angle = -90;
+  } else if (markDir == "d") {
+    angle = 180;
+  }
+}

@@ -1,0 +1,115 @@
+#pragma once
+// One run of the game: the ship with its fuel, heading and timers, the
+// checkpoint it respawns at, the screen effects, the heads-up display, and
+// private copies of the level data and the sound bank. The application owns
+// one Game for the program's life, starts runs with start() and drives
+// update() and draw() once per frame.
+
+#include <string>
+
+#include "audio/AudioBank.h"
+#include "framework/InputState.h"
+#include "framework/ofTrueTypeFont.h"
+#include "framework/ofTypes.h"
+#include "level/LevelData.h"
+
+// A play time as the HUD and the score screen show it: hours, minutes and
+// seconds without leading zeros ("0:3:7").
+std::string playTimeText(float seconds);
+
+class Game {
+ public:
+  Game();  // loads the HUD font (second "font" of "font.xml") and "audio.xml"
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  // Begins a run on a copy of data, in the level current there. A run needs
+  // a level: without one nothing changes and false is returned.
+  bool start(const LevelData& data);
+  void reset();
+  // One frame; false once the finish sequence is over.
+  bool update(const InputState& current, const InputState& previous);
+  void draw(const InputState& current);
+
+  // The flight step (steering, thrust, gravity, bounds, movement) with the
+  // zone scan and the hull test.
+  void fly(const InputState& current, const InputState& previous);
+  // A segment crosses a wall of the current level or of a solid model in it.
+  bool hitsWalls(float x1, float y1, float x2, float y2) const;
+  void placeAtSpawner();
+
+  // Zones and model events.
+  void scanZones();
+  void enterZone(int index);
+  void handleModelEvents(int ms);
+
+  // Death and respawn.
+  void die();
+  void updateDeath();
+  // Turns the ship to the checkpoint's facing letter: "u" 0, "r" 90, "l" -90,
+  // "d" 180; any other letter keeps the heading.
+  void faceMarkedDirection();
+
+  // Screen effects.
+  void startFlash(const ofColor& color, float rate, bool enable);
+  void startCycle(float minMs, float maxMs, const ofColor& color, float rate);
+  void endCycle();
+  void updateEffects(int ms);
+
+  // The hull at heading 0, and turned and placed (relative to pos).
+  ofxVec2f shape[3] = {ofxVec2f(0, -10), ofxVec2f(6, 5), ofxVec2f(-6, 5)};
+  ofxVec2f outline[3] = {shape[0], shape[1], shape[2]};
+  float thrust = 0;
+  LevelData* levelData;
+  AudioBank* audio;
+
+  // Flight constants; the application resets them to these values.
+  float thrustPower = 0.04f;
+  float turnAccel = 1.0f;
+  float frictionFactor = 1.0f;
+  float turnDamping = 0.7f;
+  ofxVec2f gravityAccel{0, 0.01f};
+
+  float fuel = 10;
+  bool paused = false;
+  bool finishing = false;
+  int finishStart = 0;
+  float finishScale = 1.0f;
+  float playTime = 0;
+  ofTrueTypeFont hudFont;
+  float lastClock = 0;
+  ofxVec2f pos{100, 100};
+  ofxVec2f vel;
+  float angle = 0;
+  float turnSpeed = 0;
+  int flame = 0;
+  bool dying = false;
+  int deathTime = 0;
+
+  bool flashDone = true;
+  float flashAlpha = 0;
+  ofColor flashColor;
+  float flashRate = 0;
+  float flashLast = 0;
+  bool cycleOn = false;
+  float cycleMin = 0, cycleMax = 0, cycleNext = 0, cycleLast = 0;
+  ofColor cycleColor;
+  float cycleRate = 0;
+  ofxVec2f shakeOffset;
+  float shakeAngle = 0;
+  int shakeDuration = 0;
+  int shakeStart = 0;
+  int shakeLast = 0;
+
+  std::string markLevel;
+  std::string markReceiver;
+  std::string markDir = "u";
+
+  LevelData ownData;
+  AudioBank ownAudio;
+
+ private:
+  void drawHud();
+  void drawShip();
+  bool hullHitsWalls();
+};

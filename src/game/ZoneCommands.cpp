@@ -1,0 +1,176 @@
+// Zones: rectangles of a level whose text runs a command while the ship's
+// centre is inside. The command words map to handlers through one table;
+// any other text is the guid of a level to warp to.
+
+#include "framework/ofClock.h"
+#include "framework/ofUtils.h"
+#include "game/Game.h"
+
+namespace {
+// What becomes of a zone after its command ran.
+enum class After { stays, removed };
+
+struct ZoneCommand {
+  const char* word;
+  After after;
+  void (*run)(Game& game, const Warp& zone);
+};
+
+ModelRef placement(const std::string& guid, const ofxVec2f& pos) {
+  ModelRef ref;
+  ref.guid = guid;
+  ref.pos = pos;
+  return ref;
+}
+
+void mark(Game& g, const Warp& z) {
+  g.markLevel = g.levelData->getCurrentLevel().guid;
+  g.markReceiver = z.id;
+  g.markDir = z.dir;
+}
+
+void refuel(Game& g, const Warp& z) {
+  g.fuel += ofToFloat(z.id);
+  for (const char* pickup : {"fuel_tank", "gas_fumes", "battery_charge"}) {
+    g.levelData->removeModelRefs(pickup);
+  }
+  g.audio->playEffect("fuel");
+}
+
+void addModel(Game& g, const Warp& z) {
+  g.levelData->addModelRef(placement(z.id, ofxVec2f(z.rect.x, z.rect.y)));
+}
+
+void addModelAtReceiver(Game& g, const Warp& z) {
+  ModelRef ref = placement(z.id, ofxVec2f(0, 0));
+  for (const Receiver& receiver : g.levelData->getCurrentLevel().receivers) {
+    if (receiver.id == z.dir) ref.pos = receiver.pos;
+  }
+  g.levelData->addModelRef(ref);
+}
+
+void shake(Game& g, const Warp& z) {
+  g.shakeDuration = ofToInt(z.id);
+  g.shakeStart = ofGetElapsedTimeMillis();
+  g.audio->playEffect("shaking");
+}
+
+// The letter of the last checkpoint, not this zone's.
+void face(Game& g, const Warp&) { g.faceMarkedDirection(); }
+
+void jumpToReceiver(Game& g, const Warp& z) {
+  for (const Receiver& receiver : g.levelData->getCurrentLevel().receivers) {
+    if (receiver.id != z.id) continue;
+    g.pos = receiver.pos;
+    g.levelData->resetAnimations();
+    g.audio->playEffect("warp");
+    return;
+  }
+}
+
+const ZoneCommand commands[] = {
+    {"mark", After::stays, mark},
+    {"fuel", After::removed, refuel},
+    {"trigger", After::stays, [](Game&, const Warp&) {}},
+    {"add", After::removed, addModel},
+    {"addX", After::removed, addModelAtReceiver},
+    {"shake", After::removed, shake},
+    {"face", After::removed, face},
+    {"breaks", After::removed, [](Game& g, const Warp&) { g.vel = ofxVec2f(0, 0); }},
+    {"remove", After::stays, [](Game& g, const Warp& z) { g.levelData->removeModelRefs(z.id); }},
+    {"sound", After::removed, [](Game& g, const Warp& z) { g.audio->playEffect(z.id); }},
+    {"song", After::removed,
+     [](Game& g, const Warp& z) {
+       g.audio->release();
+       g.audio->playSong(z.id, true);
+     }},
+    {"songAtFull", After::removed,
+     [](Game& g, const Warp& z) {
+       g.audio->release();
+       g.audio->playSong(z.id, false);
+     }},
+    {"song_play", After::removed,
+     [](Game& g, const Warp&) {
+       g.audio->release();
+       g.audio->resumeSong();
+     }},
+    {"song_pause", After::removed,
+     [](Game& g, const Warp&) {
+       g.audio->hold();
+       g.audio->pauseSong();
+     }},
+    {"song_stop", After::removed,
+     [](Game& g, const Warp&) {
+       g.audio->hold();
+       g.audio->stopSong();
+     }},
+    {"song_fade", After::removed, [](Game& g, const Warp&) { g.audio->fadeOutSong(); }},
+    {"song_setFullVolume", After::removed, [](Game& g, const Warp&) { g.audio->setFullVolume(1.0f); }},
+    {"cycle_thunder", After::removed,
+     [](Game& g, const Warp&) { g.startCycle(1000, 10000, ofColor(81, 40, 130), 0.5f); }},
+    {"cycle_siren", After::removed,
+     [](Game& g, const Warp&) { g.startCycle(500, 500, ofColor(40, 0, 0), 1.0f); }},
+    {"cycle_end", After::removed, [](Game& g, const Warp&) { g.endCycle(); }},
+    {"finish_it", After::removed,
+     [](Game& g, const Warp&) {
+       g.finishing = true;
+       g.finishStart = ofGetElapsedTimeMillis();
+       g.finishScale = 1.0f;
+       g.vel = ofxVec2f(0, 0);
+     }},
+    {"this", After::stays, jumpToReceiver},
+};
+
+// Into the first level with this guid that holds the receiver; speed and
+// heading carry through.
+void warpToLevel(Game& g, const Warp& z) {
+  LevelData& data = *g.levelData;
+  for (size_t l = 0; l < data.levels.size(); ++l) {
+    if (data.levels[l].guid != z.level) continue;
+    for (const Receiver& receiver : data.levels[l].receivers) {
+      if (receiver.id != z.id) continue;
+      data.currentLevel = static_cast<int>(l);
+      g.pos = receiver.pos;
+      data.resetAnimations();
+      return;
+    }
+  }
+}
+}  // namespace
+
+void Game::scanZones() {
+  // The count and the level are read again on every step: a command may
+  // remove its zone or move the ship to another level.
+  for (size_t i = 0; i < levelData->getCurrentLevel().warps.size(); ++i) {
+    const ofRectangle& r = levelData->getCurrentLevel().warps[i].rect;
+    if (r.x < pos.x && pos.x < r.x + r.width && r.y < pos.y && pos.y < r.y + r.height) {
+      enterZone(static_cast<int>(i));
+    }
+  }
+}
+
+void Game::enterZone(int index) {
+  const Warp zone = levelData->getCurrentLevel().warps[index];  // the command may remove it
+  for (const ZoneCommand& command : commands) {
+    if (zone.level != command.word) continue;
+    command.run(*this, zone);
+    if (command.after == After::removed) levelData->removeWarp(index);
+    return;
+  }
+  warpToLevel(*this, zone);
+}
+
+void Game::handleModelEvents(int ms) {
+  for (Model& model : levelData->models) {
+    if (model.sePending && levelData->getCurrentLevel().hasModelRef(model.guid)) {
+      audio->playEffect(model.SE);
+      model.sePending = false;
+    }
+    if (model.playOnce && model.ended) {
+      levelData->removeModelRefs(model.guid);
+      model.currentFrame = 0;
+      model.lastFrameTime = ms;
+      model.ended = false;
+    }
+  }
+}

@@ -1,0 +1,177 @@
+#include "shell/testApp.h"
+
+#include <cstdlib>
+
+#include "framework/XmlSettings.h"
+#include "framework/ofAppRunner.h"
+#include "framework/ofGraphics.h"
+#include "framework/ofLog.h"
+#include "framework/ofScreen.h"
+
+void testApp::setup() {
+  ofSetWindowTitle("Orvane");
+  ofNoFill();
+  ofBackground(0, 0, 0);
+  ofSetVerticalSync(false);
+  ofSetFrameRate(60);
+  ofSetColor(0, 255, 0);
+  ofEnableAlphaBlending();
+  smoothLines = false;
+  ofHideCursor();
+  fading = false;
+  fadeAlpha = 0;
+  editing = playing = scoreScreen = false;
+  scores.clearNewMarks();
+  blinkTime = 0;
+  blinkOn = false;
+
+  XmlSettings xml;
+  if (xml.loadFile("font.xml")) {
+    font.loadFont(xml.getAttribute("font", "file", "", 0), xml.getAttribute("font", "size", 8, 0));
+  } else {
+    ofLog(OF_ERROR, "could not load data/font.xml: %s", xml.lastError().c_str());
+  }
+
+  input.reset();
+  previousInput = input;
+  editData = LevelData();
+  game.start(editData);
+  editorMode = 1;
+  lineWidth = 1;
+  resetFlightDefaults();
+  pauseFade = 0;
+  logoData.load("logo.xml");
+  game.ownAudio.playSong("menu", true);
+  scores.setDefaults();
+  scores.load();
+}
+
+void testApp::resetFlightDefaults() {
+  lineWidth = 1;
+  game.thrustPower = 0.04f;
+  game.turnAccel = 1.0f;
+  game.frictionFactor = 1.0f;
+  game.turnDamping = 0.7f;
+  game.gravityAccel = ofxVec2f(0, 0.01f);
+}
+
+void testApp::update() {
+  if (ofGetWidth() != 530 || ofGetHeight() != 370) ofSetWindowShape(530, 370);
+  game.ownAudio.update();
+  if (editing) {
+    // The editing state arrives with the editors.
+  } else {
+    if (playing) {
+      updateGame();
+    } else if (scoreScreen) {
+      updateScoreScreen();
+    } else {
+      updateTitle();
+    }
+    updateFade();
+  }
+  previousInput = input;
+}
+
+void testApp::updateGame() {
+  if (!game.update(input, previousInput)) {
+    game.ownAudio.release();
+    game.ownAudio.playSong("menu", true);
+    playing = false;
+    scoreScreen = true;
+    scores.insert(game.playTime, game.fuel, "YOU");
+  }
+  if (wentDown(input.keyEscape, previousInput.keyEscape)) togglePause();
+  if (wentDown(input.keySpace, previousInput.keySpace)) togglePause();
+  if (game.paused && wentDown(input.keyQ, previousInput.keyQ)) {
+    game.paused = false;
+    playing = false;
+    returnToMenuMusic();
+    game.ownAudio.resumeSong();
+  }
+}
+
+void testApp::togglePause() {
+  game.paused = !game.paused;
+  if (game.paused) {
+    game.ownAudio.pauseSong();
+  } else {
+    game.ownAudio.resumeSong();
+  }
+}
+
+void testApp::returnToMenuMusic() {
+  game.ownAudio.release();
+  game.ownAudio.playSong("menu", true);
+}
+
+void testApp::updateScoreScreen() {
+  if (wentDown(input.keyEscape, previousInput.keyEscape)) {
+    scoreScreen = false;
+    scores.clearNewMarks();
+  }
+  if (wentDown(input.keyEnter, previousInput.keyEnter)) scores.save();
+}
+
+void testApp::updateTitle() {
+  logoData.update(true, false);
+  // Enter held through two updates, not a went-down test.
+  if (input.lastKey == 13 && previousInput.lastKey == 13) {
+    fading = true;
+    fadeAlpha = 0;
+  }
+  if (wentDown(input.keyS, previousInput.keyS)) scoreScreen = true;
+  if (wentDown(input.keyEscape, previousInput.keyEscape)) std::exit(0);
+}
+
+void testApp::updateFade() {
+  if (fading) {
+    fadeAlpha += 5;
+  } else {
+    fadeAlpha -= 10;
+    if (fadeAlpha < 0) fadeAlpha = 0;
+  }
+  if (fading && fadeAlpha > 255) {
+    fading = false;
+    playing = startRun();
+  }
+}
+
+bool testApp::startRun() {
+  if (!editData.load("data.xml")) {
+    ofLog(OF_ERROR, "cannot start a run without data/data.xml");
+    return false;
+  }
+  if (!game.start(editData)) {
+    ofLog(OF_ERROR, "cannot start a run: data/data.xml holds no level");
+    return false;
+  }
+  return true;
+}
+
+void testApp::draw() {
+  ofSetLineWidth(static_cast<float>(lineWidth));
+  if (editing) {
+    // The editing state arrives with the editors.
+  } else if (playing) {
+    game.draw(input);
+    drawPauseOverlay();
+  } else if (scoreScreen) {
+    drawScores();
+  } else {
+    drawTitle();
+  }
+  drawFadeOverlay();
+}
+
+void testApp::keyPressed(int key) { input.pressKey(key); }
+
+void testApp::keyReleased(int key) { input.releaseKey(key); }
+
+void testApp::mouseMoved(int x, int y) { input.moveMouse(x, y); }
+
+void testApp::mouseDragged(int x, int y, int button) { input.pressButton(button, x, y); }
+
+void testApp::mousePressed(int x, int y, int button) { input.pressButton(button, x, y); }
+
+void testApp::mouseReleased(int x, int y, int button) { input.releaseButton(button, x, y); }

@@ -1,0 +1,66 @@
+#pragma once
+// The application: owns the game, the editors, the editable level data, the
+// title logo, the two input snapshots and the high scores, and moves between
+// the title, the loading fade, a game, the pause, the score screen and the
+// editing state.
+
+#include <string>
+
+#include "framework/InputState.h"
+#include "framework/ofBaseApp.h"
+#include "framework/ofTrueTypeFont.h"
+#include "game/Game.h"
+#include "level/LevelData.h"
+#include "shell/HighScores.h"
+
+class testApp : public ofBaseApp {
+ public:
+  void setup() override;
+  void update() override;
+  void draw() override;
+  void keyPressed(int key) override;
+  void keyReleased(int key) override;
+  void mouseMoved(int x, int y) override;
+  void mouseDragged(int x, int y, int button) override;
+  void mousePressed(int x, int y, int button) override;
+  void mouseReleased(int x, int y, int button) override;
+
+  // The five flight constants and the line width back to their defaults.
+  void resetFlightDefaults();
+
+  // The screens.
+  void drawTitle();
+  void drawPauseOverlay();
+  void drawScores();
+  void drawFadeOverlay();
+
+  ofTrueTypeFont font;
+  int editorMode = 1;
+  bool smoothLines = false;
+  bool editing = false;
+  bool playing = false;
+  bool scoreScreen = false;
+  float blinkTime = 0;
+  bool blinkOn = false;
+  bool fading = false;
+  float fadeAlpha = 0;
+  Game game;
+  LevelData editData;
+  LevelData logoData;
+  InputState input;
+  InputState previousInput;
+  HighScores scores;
+  int lineWidth = 1;
+  float pauseFade = 0;
+
+ private:
+  void updateGame();
+  void updateScoreScreen();
+  void updateTitle();
+  void updateFade();
+  // Loads "data.xml" and starts a run on it; refuses (and says why) when
+  // there is no level to play.
+  bool startRun();
+  void returnToMenuMusic();
+  void togglePause();
+};

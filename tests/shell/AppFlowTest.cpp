@@ -1,0 +1,154 @@
+// The application's screen flow, driven headless update by update.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "framework/ofAppBaseWindow.h"
+#include "framework/ofAppRunner.h"
+#include "framework/ofClock.h"
+#include "shell/testApp.h"
+#include "support/ScratchFolder.h"
+
+namespace {
+struct AppFlow : testing::Test {
+  ScratchFolder scratch;
+  ManualClock clock{1000};
+  ofHeadlessWindow window;
+  std::unique_ptr<testApp> app;
+
+  void SetUp() override {
+    ofSetClock(&clock);
+    ofSetupOpenGL(&window, 530, 370, 0);
+    scratch.write("data/data.xml", readFixture("level/fresh_saved.xml"));
+    testing::internal::CaptureStdout();
+    app = std::make_unique<testApp>();
+    app->setup();
+    log = testing::internal::GetCapturedStdout();
+  }
+  void TearDown() override {
+    app.reset();
+    ofSetupOpenGL(nullptr, 0, 0, 0);
+    ofSetClock(nullptr);
+  }
+  void update(int n = 1) {
+    for (int i = 0; i < n; ++i) {
+      clock.advance(16);
+      app->update();
+    }
+  }
+  void press(int key) { app->keyPressed(key); }
+  void release(int key) { app->keyReleased(key); }
+  void tap(int key) {
+    press(key);
+    update();
+    release(key);
+    update();
+  }
+  // Holds Enter on the title for two updates and lets the fade run out.
+  void startGame() {
+    press(13);
+    update(2);
+    release(13);
+    update(51);
+    ASSERT_TRUE(app->playing);
+  }
+  std::string log;
+};
+}  // namespace
+
+TEST_F(AppFlow, EnterHeldThroughTwoUpdatesFadesIntoAGameOnThe51stUpdateAfterRelease) {
+  press(13);
+  update();
+  EXPECT_FALSE(app->fading);  // one update is a tap, not a hold
+  update();
+  EXPECT_TRUE(app->fading);
+  EXPECT_EQ(app->fadeAlpha, 5);
+  update();
+  EXPECT_EQ(app->fadeAlpha, 5);  // set back to 0 while Enter is held
+  release(13);
+  update(50);
+  EXPECT_FALSE(app->playing);
+  EXPECT_EQ(app->fadeAlpha, 255);
+  update();
+  EXPECT_TRUE(app->playing);
+  EXPECT_FALSE(app->fading);
+  EXPECT_EQ(app->editData.getCurrentLevel().guid, "l1");  // loaded from data.xml
+  update(26);
+  EXPECT_EQ(app->fadeAlpha, 0);
+}
+
+TEST_F(AppFlow, ATapShorterThanTwoUpdatesStartsNothing) {
+  tap(13);
+  update(60);
+  EXPECT_FALSE(app->fading);
+  EXPECT_FALSE(app->playing);
+}
+
+TEST_F(AppFlow, EscapeAndSpaceTogglePauseAndTogetherCancelOut) {
+  startGame();
+  tap(27);
+  EXPECT_TRUE(app->game.paused);
+  tap(32);
+  EXPECT_FALSE(app->game.paused);
+  press(27);
+  press(32);
+  update();
+  EXPECT_FALSE(app->game.paused);
+}
+
+TEST_F(AppFlow, QFromThePauseReturnsToTheTitle) {
+  startGame();
+  tap('q');  // not paused: q does nothing
+  EXPECT_TRUE(app->playing);
+  tap(27);
+  tap('q');
+  EXPECT_FALSE(app->playing);
+  EXPECT_FALSE(app->game.paused);
+  EXPECT_FALSE(app->scoreScreen);
+}
+
+TEST_F(AppFlow, ARunWithoutALevelIsRefusedAndTheTitleStays) {
+  for (const char* text : {static_cast<const char*>(nullptr), "<Info count=\"1\"></Info>"}) {
+    if (text) {
+      scratch.write("data/data.xml", text);
+    } else {
+      std::remove("data/data.xml");
+    }
+    testing::internal::CaptureStdout();
+    press(13);
+    update(2);
+    release(13);
+    update(51);
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(app->playing);
+    EXPECT_NE(out.find("OF_ERROR: cannot start a run"), std::string::npos) << out;
+    EXPECT_NE(out.find("data/data.xml"), std::string::npos) << out;
+    update(30);
+    EXPECT_EQ(app->fadeAlpha, 0);  // the title fades back in
+  }
+}
+
+TEST_F(AppFlow, ScoreScreenFromTheTitleAndBack) {
+  tap('s');
+  EXPECT_TRUE(app->scoreScreen);
+  tap(13);  // Enter writes the table
+  EXPECT_EQ(scratch.read("data/high.dat").size(), 70u);
+  tap(27);
+  EXPECT_FALSE(app->scoreScreen);
+}
+
+TEST_F(AppFlow, TheWindowIsHeldAt530By370) {
+  window.setWindowShape(800, 600);
+  update();
+  EXPECT_EQ(ofGetWidth(), 530);
+  EXPECT_EQ(ofGetHeight(), 370);
+}
+
+TEST_F(AppFlow, FlightDefaultsAreResetBySetup) {
+  EXPECT_FLOAT_EQ(app->game.thrustPower, 0.04f);
+  EXPECT_FLOAT_EQ(app->game.turnDamping, 0.7f);
+  EXPECT_FLOAT_EQ(app->game.gravityAccel.y, 0.01f);
+  EXPECT_EQ(window.title, "Orvane");
+  EXPECT_FALSE(window.cursorShown);
+}

@@ -1,0 +1,83 @@
+// A run as the player sees it: the real binary, keys through xdotool,
+// screenshots probed for pixels.
+
+#include <gtest/gtest.h>
+
+#include "support/PlayerHarness.h"
+
+namespace {
+const Rgb hudColor{20, 205, 220};
+const Rgb shipColor{108, 140, 255};
+// The ship under the pause overlay (black at alpha 200).
+const Rgb pausedShipColor{23, 30, 55};
+
+struct Spot {
+  double x = -1, y = -1;
+  int pixels = 0;
+};
+
+// Where the pixels near a colour are, on average.
+Spot find(const Screenshot& shot, Rgb color, int tolerance) {
+  Spot spot;
+  double sx = 0, sy = 0;
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      if (shot.count(x, y, 1, 1, color, tolerance) == 0) continue;
+      sx += x;
+      sy += y;
+      ++spot.pixels;
+    }
+  }
+  if (spot.pixels) spot.x = sx / spot.pixels, spot.y = sy / spot.pixels;
+  return spot;
+}
+
+// Holds Enter long enough for the title to take it as held, then waits for
+// the fade into the game.
+void startRun(GameProcess& game) {
+  game.keyDown("Return");
+  GameProcess::pause(150);
+  game.keyUp("Return");
+  GameProcess::pause(1500);
+}
+}  // namespace
+
+TEST(Play, EnterStartsARunWhoseShipThrustsAndPauses) {
+  GameProcess game(fixturePath("play"));
+  ASSERT_TRUE(game.waitForWindow());
+  startRun(game);
+
+  const Screenshot started = game.screenshot();
+  EXPECT_GT(started.count(0, 0, 530, 16, hudColor, 50), 20) << "the HUD shows fuel and time";
+  const Spot before = find(started, shipColor, 60);
+  ASSERT_GT(before.pixels, 10) << "the ship is drawn";
+
+  game.keyDown("Up");
+  GameProcess::pause(600);
+  game.keyUp("Up");
+  const Spot moved = find(game.screenshot(), shipColor, 60);
+  EXPECT_LT(moved.y, before.y - 3) << "thrust carries the ship up";
+
+  game.key("space");
+  GameProcess::pause(400);
+  const Spot pausedAt = find(game.screenshot(), pausedShipColor, 15);
+  GameProcess::pause(400);
+  const Spot stillAt = find(game.screenshot(), pausedShipColor, 15);
+  ASSERT_GT(stillAt.pixels, 5) << "the paused game shows under the overlay";
+  EXPECT_NEAR(pausedAt.y, stillAt.y, 0.5) << "nothing moves while paused";
+
+  game.key("space");
+  GameProcess::pause(400);
+  const Spot resumed = find(game.screenshot(), shipColor, 60);
+  EXPECT_LT(resumed.y, stillAt.y - 1) << "the ship drifts on after the pause";
+}
+
+TEST(Play, TheWindowReturnsTo530By370AfterAResize) {
+  GameProcess game(fixturePath("play"));
+  ASSERT_TRUE(game.waitForWindow());
+  game.resizeWindow(700, 500);
+  GameProcess::pause(500);
+  const Screenshot shot = game.screenshot();
+  EXPECT_EQ(shot.width, 530);
+  EXPECT_EQ(shot.height, 370);
+}
