@@ -33,13 +33,6 @@ std::string firstName(const std::string& tag) {
   return colon != std::string::npos && colon > 0 ? tag.substr(0, colon) : tag;
 }
 
-TiXmlElement* nthChild(TiXmlNode* parent, const std::string& name, int which) {
-  if (which < 0) which = 0;
-  TiXmlElement* e = parent->FirstChildElement(name.c_str());
-  for (; e && which > 0; --which) e = e->NextSiblingElement(name.c_str());
-  return e;
-}
-
 // What a "%d" scan reads: leading blanks, optional sign, at least one digit.
 bool scanInt(const char* text, int& value) {
   errno = 0;
@@ -52,6 +45,32 @@ bool scanInt(const char* text, int& value) {
 }  // namespace
 
 XmlSettings::XmlSettings() : current(&document) {}
+
+void XmlSettings::forgetLookups() {
+  foundParent = countedParent = nullptr;
+  found = nullptr;
+}
+
+TiXmlElement* XmlSettings::nthChild(TiXmlNode* parent, const std::string& name, int which) {
+  if (which < 0) which = 0;
+  TiXmlElement* e;
+  int index;
+  if (found && parent == foundParent && name == foundName && which >= foundIndex) {
+    e = found;
+    index = foundIndex;
+  } else {
+    e = parent->FirstChildElement(name.c_str());
+    index = 0;
+  }
+  for (; e && index < which; ++index) e = e->NextSiblingElement(name.c_str());
+  if (e) {
+    foundParent = parent;
+    foundName = name;
+    foundIndex = which;
+    found = e;
+  }
+  return e;
+}
 
 bool XmlSettings::loadFile(const std::string& name) {
   const std::string path = ofToDataPath(name);
@@ -68,6 +87,8 @@ bool XmlSettings::loadFile(const std::string& name) {
   }
   current = &document;
   level = 0;
+  forgetLookups();
+  printedIsCurrent = false;
   return ok;
 }
 
@@ -75,15 +96,30 @@ bool XmlSettings::saveFile(const std::string& name) {
   const std::string path = ofToDataPath(name);
   const std::string temporary = path + ".tmp";
   error.clear();
+  if (!printedIsCurrent) {
+    // TinyXML's own file printer lays the text out; print it into memory.
+    char* buffer = nullptr;
+    size_t size = 0;
+    std::FILE* memory = open_memstream(&buffer, &size);
+    const bool ok = memory && document.SaveFile(memory);
+    if (memory) std::fclose(memory);
+    printed.assign(buffer ? buffer : "", size);
+    std::free(buffer);
+    if (!ok) {
+      error = "could not print the document";
+      return false;
+    }
+    printedIsCurrent = true;
+  }
   std::FILE* file = std::fopen(temporary.c_str(), "w");
   if (!file) {
     error = std::strerror(errno);
     return false;
   }
-  const bool printed = document.SaveFile(file);
+  const bool written = std::fwrite(printed.data(), 1, printed.size(), file) == printed.size();
   const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
   const bool closed = std::fclose(file) == 0;
-  if (!printed || !flushed || !closed) {
+  if (!written || !flushed || !closed) {
     error = "could not write the whole file";
     std::remove(temporary.c_str());
     return false;
@@ -120,11 +156,15 @@ int XmlSettings::popTag() {
 }
 
 int XmlSettings::countChildren(const std::string& name) {
+  if (countedParent == current && countedName == name) return counted;
   int count = 0;
   for (TiXmlElement* e = current->FirstChildElement(name.c_str()); e;
        e = e->NextSiblingElement(name.c_str())) {
     ++count;
   }
+  countedParent = current;
+  countedName = name;
+  counted = count;
   return count;
 }
 
@@ -137,9 +177,16 @@ int XmlSettings::addTag(const std::string& tag) {
   for (size_t i = 1; i < names.size(); ++i) {
     last = static_cast<TiXmlElement*>(last->LinkEndChild(new TiXmlElement(names[i].c_str())));
   }
+  printedIsCurrent = false;
   // The empty text child makes the printer write <X></X>, never <X />.
   last->LinkEndChild(new TiXmlText(""));
   current->LinkEndChild(head);
+  // Elements are only ever appended: a kept count grows by one.
+  if (countedParent == current && countedName == names[0]) {
+    counted += 1;
+  } else {
+    countedParent = nullptr;
+  }
   return countChildren(names[0]) - 1;
 }
 
@@ -162,6 +209,7 @@ int XmlSettings::setAttribute(const std::string& tag, const std::string& attribu
   TiXmlElement* e = resolve(tag, which);
   if (!e) return -1;
   e->SetAttribute(attribute, value);
+  printedIsCurrent = false;
   return countChildren(splitPath(tag)[0]) - 1;
 }
 

@@ -53,10 +53,28 @@ class XmlSettings {
 
  private:
   TiXmlElement* resolve(const std::string& tag, int which);
+  // The which-th child of parent named name; steps on from the last one
+  // found, so reading or writing a list in order is linear, not quadratic.
+  TiXmlElement* nthChild(TiXmlNode* parent, const std::string& name, int which);
   int countChildren(const std::string& name);
+  void forgetLookups();
 
   TiXmlDocument document;
   TiXmlNode* current;
   int level = 0;
   std::string error;
+
+  // The last element nthChild found, and the last count of children.
+  TiXmlNode* foundParent = nullptr;
+  std::string foundName;
+  int foundIndex = 0;
+  TiXmlElement* found = nullptr;
+  TiXmlNode* countedParent = nullptr;
+  std::string countedName;
+  int counted = 0;
+
+  // The document as last printed, kept while nothing changes it: a level
+  // save writes the same document twice.
+  std::string printed;
+  bool printedIsCurrent = false;
 };

@@ -1,5 +1,7 @@
 #include "framework/ofMath.h"
 
+#include <climits>
+
 
 #include "framework/ofClock.h"
 
@@ -29,6 +31,13 @@ float ofClamp(float v, float lo, float hi) {
   if (v < lo) return lo;
   if (v > hi) return hi;
   return v;
+}
+
+int ofTruncateToInt(float v) {
+  if (!(v == v)) return 0;
+  if (v >= 2147483648.0f) return INT_MAX;
+  if (v <= -2147483648.0f) return INT_MIN;
+  return static_cast<int>(v);
 }
 
 float ofDegToRad(float degrees) {

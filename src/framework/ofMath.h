@@ -9,5 +9,8 @@ void ofSeedRandom();
 void ofSeedRandom(unsigned seed);
 // lo if v < lo, else hi if v > hi, else v; the bounds are not reordered.
 float ofClamp(float v, float lo, float hi);
+// v truncated toward zero, held to the int range (NaN gives 0): a plain cast
+// of a float beyond the range is undefined.
+int ofTruncateToInt(float v);
 // Degrees to radians, in single precision.
 float ofDegToRad(float degrees);

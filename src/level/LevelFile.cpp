@@ -1,14 +1,17 @@
 // Reading and writing a LevelData as XML: "Info", "Models" and "Levels" as
 // top-level siblings. Numbers are written as truncated integers.
 
+#include <climits>
+
 #include "framework/ofConsole.h"
+#include "framework/ofMath.h"
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
 #include "level/LevelData.h"
 #include "framework/XmlSettings.h"
 
 namespace {
-int whole(float v) { return static_cast<int>(v); }
+int whole(float v) { return ofTruncateToInt(v); }
 
 void writeWall(XmlSettings& xml, const Wall& wall) {
   const int k = xml.addTag("Wall");
@@ -166,7 +169,8 @@ Level readLevel(XmlSettings& xml, int l) {
 
 bool LevelData::save() {
   XmlSettings xml;
-  const int newCount = saveCount + 1;
+  // A count already at the top of the range stays there.
+  const int newCount = saveCount < INT_MAX ? saveCount + 1 : saveCount;
   xml.addTag("Info");
   xml.setAttribute("Info", "count", newCount, 0);
   xml.addTag("Models");

@@ -16,8 +16,8 @@ void Wall::update() {
 }
 
 void Wall::draw() const {
-  const int r = static_cast<int>(color.r), g = static_cast<int>(color.g),
-            b = static_cast<int>(color.b);
+  const int r = ofTruncateToInt(color.r), g = ofTruncateToInt(color.g),
+            b = ofTruncateToInt(color.b);
   switch (type) {
     case WALL_SOLID: ofSetColor(r, g, b); break;
     case WALL_FLICKER: ofSetColor(r, g, b, static_cast<int>(ofRandom(100, 255))); break;

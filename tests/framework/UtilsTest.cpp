@@ -80,6 +80,14 @@ TEST(Math, ClampKeepsBoundOrderAndDegreesConvert) {
   EXPECT_FLOAT_EQ(ofDegToRad(180), static_cast<float>(M_PI));
 }
 
+TEST(Math, TruncationHoldsToTheIntRange) {
+  EXPECT_EQ(ofTruncateToInt(12.7f), 12);
+  EXPECT_EQ(ofTruncateToInt(-3.7f), -3);
+  EXPECT_EQ(ofTruncateToInt(2147483647.0f), 2147483647);  // rounds up to 2^31 as a float
+  EXPECT_EQ(ofTruncateToInt(-1e20f), -2147483647 - 1);
+  EXPECT_EQ(ofTruncateToInt(NAN), 0);
+}
+
 TEST(Log, PrintsAtOrAboveTheThresholdWithItsPrefix) {
   testing::internal::CaptureStdout();
   ofLog(OF_NOTICE, "hidden %d", 1);

@@ -197,3 +197,20 @@ TEST(LevelFile, ConsoleLoadReadsAWordOfAnyLengthAndCancelsOnNothing) {
   }
   ofSetConsoleInput(nullptr);
 }
+
+TEST(LevelFile, NumbersAtTheEdgeOfTheRangeSaveAndDrawSafely) {
+  ScratchFolder scratch;
+  scratch.write("data/edge.xml",
+                "<Info count=\"99999999999\"></Info><Models></Models><Levels><Level guid=\"e\">"
+                "<Wall type=\"119\" x1=\"2147483647\" y1=\"-2147483648\" x2=\"0\" y2=\"0\" "
+                "r=\"2147483647\" g=\"0\" b=\"0\"></Wall></Level></Levels>");
+  LevelData data;
+  ASSERT_TRUE(data.load("edge.xml"));
+  EXPECT_EQ(data.saveCount, 2147483647);
+  data.draw(false);
+  ASSERT_TRUE(data.save());
+  EXPECT_EQ(data.saveCount, 2147483647);  // the count stays at the top
+  const std::string saved = scratch.read("data/data.xml");
+  EXPECT_NE(saved.find("x1=\"2147483647\" y1=\"-2147483648\""), std::string::npos) << saved;
+  EXPECT_NE(saved.find("r=\"2147483647\""), std::string::npos);
+}

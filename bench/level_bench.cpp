@@ -1,0 +1,257 @@
+// Level-set benchmarks: loading and saving a large level file, and one
+// update plus one draw of its biggest level in a real GL window.
+//
+// The level set is generated once: 10 levels of 1,000 walls and 50 model
+// references each (10,000 walls, 500 references), 20 models of 4 frames of
+// 5 walls, and a few zones, receivers and gravity points per level for the
+// editor markers. Generation is deterministic (fixed seed, arithmetic
+// patterns). Files are written to a scratch folder made once and removed at
+// the end; the GL window is opened only when a drawing case runs.
+
+#include <benchmark/benchmark.h>
+
+#include <GL/gl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "framework/ofAppRunner.h"
+#include "framework/ofMath.h"
+#include "framework/ofScreen.h"
+#include "framework/ofUtils.h"
+#include "level/LevelData.h"
+#include "support/GlTestWindow.h"
+
+namespace {
+
+constexpr int kLevels = 10;
+constexpr int kWallsPerLevel = 1000;
+constexpr int kRefsPerLevel = 50;
+constexpr int kModels = 20;
+constexpr int kFramesPerModel = 4;
+constexpr int kWallsPerFrame = 5;
+constexpr int kMarkersPerLevel = 4;  // zones, receivers and gravity points each
+
+const int kWallTypes[] = {WALL_SOLID, WALL_SOLID, WALL_FLICKER, WALL_FADE};
+
+Wall makeWall(int i, float spanX, float spanY) {
+  const float x1 = static_cast<float>((i * 37) % static_cast<int>(spanX));
+  const float y1 = static_cast<float>((i * 53) % static_cast<int>(spanY));
+  const float x2 = static_cast<float>((i * 37 + 11 + (i % 17) * 3) % static_cast<int>(spanX));
+  const float y2 = static_cast<float>((i * 53 + 7 + (i % 13) * 4) % static_cast<int>(spanY));
+  return Wall(x1, y1, x2, y2, static_cast<float>((i * 29) % 256),
+              static_cast<float>((i * 71) % 256), static_cast<float>((i * 113) % 256),
+              kWallTypes[i % 4]);
+}
+
+LevelData makeLevelSet() {
+  ofSeedRandom(1u);
+  LevelData data{LevelData::Empty{}};
+  for (int m = 0; m < kModels; ++m) {
+    Model model{Model::Blank{}};
+    model.guid = "model" + ofToString(1000 + m);
+    model.animSpeed = 50 + 10 * m;
+    model.solid = m % 3 != 0;
+    model.playOnce = m % 5 == 0;
+    for (int f = 0; f < kFramesPerModel; ++f) {
+      ModelFrame frame;
+      for (int w = 0; w < kWallsPerFrame; ++w) {
+        frame.walls.push_back(makeWall(m * 100 + f * 10 + w, 40, 40));
+      }
+      model.frames.push_back(frame);
+    }
+    data.models.push_back(model);
+  }
+  for (int l = 0; l < kLevels; ++l) {
+    Level level{Level::Blank{}};
+    level.guid = "level" + ofToString(1000 + l);
+    level.gravity = l % 2 == 0;
+    level.friction = l % 3 != 0;
+    for (int w = 0; w < kWallsPerLevel; ++w) {
+      level.walls.push_back(makeWall(l * kWallsPerLevel + w, 530, 370));
+    }
+    for (int r = 0; r < kRefsPerLevel; ++r) {
+      ModelRef ref;
+      ref.guid = data.models[(l * 7 + r) % kModels].guid;
+      ref.pos = ofxVec2f(static_cast<float>((r * 47) % 490), static_cast<float>((r * 31) % 330));
+      ref.warpOnEndAnimation = r % 4 == 0;
+      if (ref.warpOnEndAnimation) {
+        ref.level = "level" + ofToString(1000 + (l + 1) % kLevels);
+        ref.id = "r" + ofToString(r % kMarkersPerLevel);
+      }
+      level.modelRefs.push_back(ref);
+    }
+    for (int k = 0; k < kMarkersPerLevel; ++k) {
+      const std::string id = "r" + ofToString(k);
+      level.warps.push_back(Warp{ofRectangle(static_cast<float>(20 + 120 * k), 10, 60, 40),
+                                 "level" + ofToString(1000 + (l + k + 1) % kLevels), id,
+                                 k % 2 == 0 ? "left" : "right"});
+      level.receivers.push_back(
+          Receiver{ofxVec2f(static_cast<float>(40 + 120 * k), 300), id});
+      level.gravityPoints.emplace_back(static_cast<float>(60 + 110 * k), 180);
+    }
+    data.levels.push_back(level);
+  }
+  return data;
+}
+
+int wallCount(const LevelData& data) {
+  int count = 0;
+  for (const Level& level : data.levels) count += static_cast<int>(level.walls.size());
+  return count;
+}
+
+int refCount(const LevelData& data) {
+  int count = 0;
+  for (const Level& level : data.levels) count += static_cast<int>(level.modelRefs.size());
+  return count;
+}
+
+long fileSize(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : -1;
+}
+
+// The scratch folder (the working directory from then on) with a saved copy
+// of the generated set in data/data.xml.
+struct Scratch {
+  std::string folder;
+  LevelData generated{LevelData::Empty{}};
+  long savedBytes = 0;
+
+  Scratch() {
+    char pattern[] = "/tmp/orvane-level-bench-XXXXXX";
+    if (!mkdtemp(pattern)) {
+      std::perror("mkdtemp");
+      std::exit(1);
+    }
+    folder = pattern;
+    if (chdir(folder.c_str()) != 0 || mkdir("data", 0755) != 0) {
+      std::perror(folder.c_str());
+      std::exit(1);
+    }
+    generated = makeLevelSet();
+    LevelData writer = generated;
+    if (!writer.save()) {
+      std::fprintf(stderr, "could not write the level set in %s\n", folder.c_str());
+      std::exit(1);
+    }
+    std::remove("data/save_1.xml");
+    savedBytes = fileSize("data/data.xml");
+  }
+
+  ~Scratch() {
+    if (chdir("/") != 0) return;
+    const std::string command = "rm -rf '" + folder + "'";
+    if (std::system(command.c_str()) != 0) {
+      std::fprintf(stderr, "could not remove %s\n", folder.c_str());
+    }
+  }
+};
+
+Scratch& scratch() {
+  static Scratch instance;
+  return instance;
+}
+
+void ensureWindow() { GlTestWindow::ensure(); }
+
+void BM_LoadLevelSet(benchmark::State& state) {
+  Scratch& s = scratch();
+  LevelData data{LevelData::Empty{}};
+  for (auto _ : state) {
+    if (!data.load("data.xml")) {
+      state.SkipWithError("load failed");
+      break;
+    }
+    benchmark::DoNotOptimize(data.levels.data());
+  }
+  if (wallCount(data) != wallCount(s.generated) || refCount(data) != refCount(s.generated)) {
+    state.SkipWithError("the loaded set differs from the saved one");
+  }
+  state.SetItemsProcessed(state.iterations() * wallCount(s.generated));
+  state.SetBytesProcessed(state.iterations() * s.savedBytes);
+  state.counters["walls"] = wallCount(s.generated);
+  state.counters["refs"] = refCount(s.generated);
+  state.counters["file_KiB"] = static_cast<double>(s.savedBytes) / 1024.0;
+}
+
+void BM_SaveLevelSet(benchmark::State& state) {
+  Scratch& s = scratch();
+  LevelData data = s.generated;
+  for (auto _ : state) {
+    if (!data.save()) {
+      state.SkipWithError("save failed");
+      break;
+    }
+    state.PauseTiming();
+    std::remove(("data/save_" + ofToString(data.saveCount) + ".xml").c_str());
+    state.ResumeTiming();
+  }
+  // Each save writes the whole set twice: the numbered copy and data.xml.
+  state.SetItemsProcessed(state.iterations() * wallCount(s.generated));
+  state.SetBytesProcessed(state.iterations() * 2 * fileSize("data/data.xml"));
+  state.counters["walls"] = wallCount(s.generated);
+  state.counters["refs"] = refCount(s.generated);
+  state.counters["file_KiB"] = static_cast<double>(fileSize("data/data.xml")) / 1024.0;
+}
+
+// One frame: clear, screen set-up, update(true, false), draw, glFinish.
+void drawFrame(LevelData& data, bool showMarkers) {
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  ofSetupScreen();
+  data.update(true, false);
+  data.draw(showMarkers);
+  glFinish();
+}
+
+void updateAndDraw(benchmark::State& state, bool showMarkers) {
+  Scratch& s = scratch();
+  ensureWindow();
+  LevelData data = s.generated;
+  size_t biggest = 0;
+  for (size_t l = 1; l < data.levels.size(); ++l) {
+    if (data.levels[l].walls.size() > data.levels[biggest].walls.size()) biggest = l;
+  }
+  data.currentLevel = static_cast<int>(biggest);
+  data.resetAnimations();
+  const Level& level = data.levels[biggest];
+  // The first frames of a fresh context also build the driver's pipelines.
+  for (int i = 0; i < 5; ++i) drawFrame(data, showMarkers);
+  for (auto _ : state) drawFrame(data, showMarkers);
+  if (glGetError() != GL_NO_ERROR) state.SkipWithError("GL reported an error");
+  int modelWalls = 0;
+  for (const ModelRef& ref : level.modelRefs) {
+    for (const Model& model : data.models) {
+      if (model.guid == ref.guid) modelWalls += static_cast<int>(model.currentWalls().size());
+    }
+  }
+  state.SetItemsProcessed(state.iterations() *
+                          static_cast<int64_t>(level.walls.size() + modelWalls));
+  state.counters["walls"] = static_cast<double>(level.walls.size());
+  state.counters["refs"] = static_cast<double>(level.modelRefs.size());
+  state.counters["frames_per_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_UpdateAndDrawLevel(benchmark::State& state) { updateAndDraw(state, false); }
+void BM_UpdateAndDrawLevelWithMarkers(benchmark::State& state) { updateAndDraw(state, true); }
+
+BENCHMARK(BM_LoadLevelSet)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveLevelSet)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_UpdateAndDrawLevel)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_UpdateAndDrawLevelWithMarkers)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
