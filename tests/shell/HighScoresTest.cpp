@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "shell/HighScores.h"
+#include "support/ScratchFolder.h"
+
+namespace {
+std::string names(const std::vector<std::string>& list) {
+  std::string all;
+  for (const std::string& n : list) all += n + " ";
+  return all;
+}
+}  // namespace
+
+TEST(HighScores, InsertsAsTheTablesRankThem) {
+  ScratchFolder scratch;
+  struct Case {
+    const char* name;
+    std::vector<float> times, fuel;
+    float time, runFuel;
+    int timeRow, fuelRow;
+  };
+  const Case cases[] = {
+      {"beats every default time, too little fuel", {}, {}, 100, 5, 0, -1},
+      {"equal fuel ranks below the older entry", {}, {50, 40, 30, 20, 10}, 1e9f, 30, -1, 3},
+      {"last place", {10, 20, 30, 40, 50}, {}, 45, 0, 4, -1},
+      {"no place at all", {10, 20, 30, 40, 50}, {50, 40, 30, 20, 10}, 60, 10, -1, -1},
+  };
+  for (const Case& c : cases) {
+    HighScores scores;
+    if (!c.times.empty()) scores.bestTimes = c.times;
+    if (!c.fuel.empty()) scores.bestFuel = c.fuel;
+    scores.insert(c.time, c.runFuel, "YOU");
+    EXPECT_EQ(scores.newTimeRow, c.timeRow) << c.name;
+    EXPECT_EQ(scores.newFuelRow, c.fuelRow) << c.name;
+    EXPECT_EQ(scores.newRecord, c.timeRow >= 0 || c.fuelRow >= 0) << c.name;
+    EXPECT_EQ(scratch.exists("data/high.dat"), scores.newRecord) << c.name;
+    std::remove("data/high.dat");
+  }
+}
+
+TEST(HighScores, AnEntryPushesTheRowsBelowDownAndTheLastOneOut) {
+  ScratchFolder scratch;
+  HighScores scores;
+  scores.timeNames = {"AAA", "BBB", "CCC", "DDD", "EEE"};
+  scores.bestTimes = {10, 20, 30, 40, 50};
+  scores.insert(15, 0, "YOU");
+  EXPECT_EQ(names(scores.timeNames), "AAA YOU BBB CCC DDD ");
+  EXPECT_EQ(scores.bestTimes, (std::vector<float>{10, 15, 20, 30, 40}));
+  EXPECT_EQ(scores.fuelNames[0], "ZKW");
+}
+
+TEST(HighScores, TheFileIs70LittleEndianBytesAndRoundTripsBitForBit) {
+  ScratchFolder scratch;
+  HighScores scores;
+  scores.timeNames[0] = std::string("Y\0U", 3);  // any byte is a character
+  scores.bestTimes[0] = 123.456f;
+  scores.bestFuel[4] = -0.0f;
+  ASSERT_TRUE(scores.save());
+  const std::string bytes = scratch.read("data/high.dat");
+  ASSERT_EQ(bytes.size(), 70u);
+  EXPECT_EQ(bytes.substr(0, 6), std::string("Y\0UZKW", 6));
+  const float time = 123.456f;
+  unsigned char expected[4];
+  std::memcpy(expected, &time, 4);  // this machine is little-endian
+  EXPECT_EQ(bytes.substr(6, 4), std::string(reinterpret_cast<char*>(expected), 4));
+
+  HighScores loaded;
+  ASSERT_TRUE(loaded.load());
+  EXPECT_EQ(loaded.timeNames, scores.timeNames);
+  EXPECT_EQ(loaded.bestTimes, scores.bestTimes);
+  EXPECT_TRUE(std::signbit(loaded.bestFuel[4]));
+  ASSERT_TRUE(loaded.save());
+  EXPECT_EQ(scratch.read("data/high.dat"), bytes);
+}
+
+TEST(HighScores, AShortFileReplacesOnlyWhatItCovers) {
+  ScratchFolder scratch;
+  HighScores written;
+  written.timeNames = {"AAA", "BBB", "CCC", "DDD", "EEE"};
+  written.bestTimes = {1, 2, 3, 4, 5};
+  ASSERT_TRUE(written.save());
+  scratch.write("data/high.dat", scratch.read("data/high.dat").substr(0, 20));  // row 0 and 6 bytes
+  HighScores loaded;
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(loaded.load());
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(names(loaded.timeNames), "AAA BBB ZKW ZKW ZKW ");
+  EXPECT_EQ(loaded.bestTimes[0], 1);
+  EXPECT_EQ(loaded.bestTimes[1], 57660000);  // its bytes did not all arrive
+}
+
+TEST(HighScores, MissingFilesAndFoldersKeepTheDefaults) {
+  ScratchFolder scratch(false);
+  HighScores scores;
+  EXPECT_FALSE(scores.load());
+  EXPECT_EQ(scores.bestTimes[0], 57600000);
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(scores.save());  // no data folder to write into
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_NE(log.find("OF_ERROR: could not save the high scores to data/high.dat"), std::string::npos);
+}
+
+TEST(HighScores, AFailedSaveLeavesTheOldFileWhole) {
+  ScratchFolder scratch;
+  HighScores scores;
+  ASSERT_TRUE(scores.save());
+  const std::string before = scratch.read("data/high.dat");
+  mkdir("data/high.dat.tmp", 0755);  // the temporary file cannot be made
+  scores.bestTimes[0] = 1;
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(scores.save());
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(scratch.read("data/high.dat"), before);
+  EXPECT_EQ(scores.bestTimes[0], 1);  // the table in memory stays as it is
+}
