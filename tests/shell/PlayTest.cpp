@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
 #include "support/PlayerHarness.h"
 
 namespace {
@@ -60,6 +64,7 @@ TEST(Play, EnterStartsARunWhoseShipThrustsAndPauses) {
 
   game.key("space");
   GameProcess::pause(400);
+  game.keepScreenshot("paused");
   const Spot pausedAt = find(game.screenshot(), pausedShipColor, 15);
   GameProcess::pause(400);
   const Spot stillAt = find(game.screenshot(), pausedShipColor, 15);
@@ -70,6 +75,36 @@ TEST(Play, EnterStartsARunWhoseShipThrustsAndPauses) {
   GameProcess::pause(400);
   const Spot resumed = find(game.screenshot(), shipColor, 60);
   EXPECT_LT(resumed.y, stillAt.y - 1) << "the ship drifts on after the pause";
+}
+
+TEST(Play, AFinishedRunShowsTheScoresAndEntersTheTable) {
+  GameProcess game(fixturePath("finish"));
+  ASSERT_TRUE(game.waitForWindow());
+  game.keepScreenshot("title");
+  startRun(game);  // the ship starts inside the finish zone
+  bool scores = false;
+  for (int waited = 0; waited < 15000 && !scores; waited += 250) {
+    GameProcess::pause(250);
+    scores = game.screenshot().count(240, 31, 50, 10, Rgb{0, 153, 153}, 40) > 10;
+  }
+  ASSERT_TRUE(scores) << "the score screen shows SCORE";
+  game.keepScreenshot("scores");
+
+  std::ifstream file(game.folder() + "/data/high.dat", std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  ASSERT_EQ(bytes.size(), 70u);
+  EXPECT_EQ(bytes.substr(0, 3), "YOU");
+  float time;
+  std::memcpy(&time, bytes.data() + 6, 4);
+  EXPECT_GE(time, 0);
+  EXPECT_LT(time, 1) << "the clock stops when the finish zone is entered";
+
+  game.key("Escape");
+  GameProcess::pause(300);
+  const Screenshot title = game.screenshot();
+  EXPECT_EQ(title.count(240, 31, 50, 10, Rgb{0, 153, 153}, 40), 0) << "back on the title";
+  game.key("Escape");
+  EXPECT_EQ(game.waitForExit(), 0);
 }
 
 TEST(Play, TheWindowReturnsTo530By370AfterAResize) {

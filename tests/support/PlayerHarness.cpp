@@ -238,6 +238,12 @@ bool GameProcess::savePng(const std::string& path) const {
   return std::system(command.c_str()) == 0;
 }
 
+void GameProcess::keepScreenshot(const std::string& name) const {
+  if (const char* folder = std::getenv("ORVANE_SCREENSHOT_DIR")) {
+    savePng(std::string(folder) + "/" + name + ".png");
+  }
+}
+
 std::string GameProcess::title() const {
   char* name = nullptr;
   std::string result;

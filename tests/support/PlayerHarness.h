@@ -45,6 +45,9 @@ class GameProcess {
   Screenshot screenshot() const;
   // Saves a PNG of the window (for the README).
   bool savePng(const std::string& path) const;
+  // When ORVANE_SCREENSHOT_DIR is set, saves the window there as name.png
+  // (the README's pictures are made this way).
+  void keepScreenshot(const std::string& name) const;
   std::string title() const;
   // Waits for the process to end; returns its exit status, or -1 on timeout
   // or a crash (a signal).

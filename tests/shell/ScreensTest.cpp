@@ -1,0 +1,125 @@
+// The title, pause, score and fade pictures, drawn in a real GL window.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "framework/ofAppRunner.h"
+#include "framework/ofClock.h"
+#include "shell/testApp.h"
+#include "support/GlTestWindow.h"
+#include "support/ScratchFolder.h"
+
+namespace {
+// Text is anti-aliased and blended over black, which scales a colour but
+// keeps the ratios of its components: pixels are told apart by hue.
+struct Hue {
+  Rgb color;
+  bool matches(const Rgb& p) const {
+    const int strongest = std::max(p.r, std::max(p.g, p.b));
+    const int reference = std::max(color.r, std::max(color.g, color.b));
+    if (strongest < 40) return false;
+    auto near = [&](int got, int want) {
+      return std::abs(got * reference - want * strongest) <= 0.06 * reference * strongest;
+    };
+    return near(p.r, color.r) && near(p.g, color.g) && near(p.b, color.b);
+  }
+};
+const Hue menuYellow{{255, 211, 0}};
+const Hue heading{{0, 153, 153}};
+const Hue tableValue{{255, 170, 0}};
+const Hue blinking{{200, 100, 0}};
+const Hue pauseText{{255, 255, 0}};
+
+int pixelsOf(const Hue& hue, int x, int y, int w, int h) {
+  int n = 0;
+  for (int j = y; j < y + h; ++j) {
+    for (int i = x; i < x + w; ++i) n += hue.matches(GlTestWindow::pixel(i, j)) ? 1 : 0;
+  }
+  return n;
+}
+
+struct Screens : testing::Test {
+  ScratchFolder scratch;
+  ManualClock clock{1000};
+  std::unique_ptr<testApp> app;
+
+  void SetUp() override {
+    GlTestWindow::ensure();
+    ofSetClock(&clock);
+    std::filesystem::create_directory_symlink(std::string(ORVANE_SOURCE_DIR) + "/data/fonts",
+                                              "data/fonts");
+    scratch.write("data/font.xml", readFixture("play/font.xml"));
+    testing::internal::CaptureStdout();
+    app = std::make_unique<testApp>();
+    app->setup();
+    testing::internal::GetCapturedStdout();
+  }
+  void TearDown() override {
+    app.reset();
+    ofSetClock(nullptr);
+  }
+  void drawFrame() {
+    GlTestWindow::beginFrame();
+    app->draw();
+  }
+};
+}  // namespace
+
+TEST_F(Screens, TitleMenuLinesStartAt290) {
+  drawFrame();
+  // Three lines with baselines at 240, 260 and 320 from x = 290.
+  for (int baseline : {240, 260, 320}) {
+    EXPECT_GT(pixelsOf(menuYellow, 290, baseline - 9, 80, 9), 10) << baseline;
+    EXPECT_EQ(pixelsOf(menuYellow, 250, baseline - 9, 38, 9), 0) << baseline;
+  }
+}
+
+TEST_F(Screens, ThePauseOverlayFadesInOverTenFrames) {
+  app->playing = true;
+  app->game.paused = true;
+  for (int i = 1; i <= 10; ++i) {
+    drawFrame();
+    EXPECT_NEAR(app->pauseFade, 0.1f * i, 1e-5) << i;
+  }
+  drawFrame();
+  EXPECT_EQ(app->pauseFade, 1);
+  // "quit to menu:   q" starts at the window centre.
+  EXPECT_GT(pixelsOf(pauseText, 265, 176, 120, 10), 10);
+  app->game.paused = false;
+  drawFrame();
+  EXPECT_NEAR(app->pauseFade, 0.9f, 1e-5);
+}
+
+TEST_F(Screens, ScoreScreenHeadingsAndABlinkingNewRow) {
+  app->scoreScreen = true;
+  app->scores.newRecord = true;
+  app->scores.newTimeRow = 2;
+  app->scores.newFuelRow = -1;
+  drawFrame();
+  EXPECT_GT(pixelsOf(heading, 240, 31, 50, 10), 10) << "SCORE";
+  EXPECT_GT(pixelsOf(heading, 110, 91, 50, 10), 10) << "TIME";
+  const int row2 = 140 + 60;
+  const bool firstOn = app->blinkOn;
+  const int litFirst = pixelsOf(blinking, 100, row2 - 10, 150, 12);
+  clock.advance(301);
+  drawFrame();
+  EXPECT_NE(app->blinkOn, firstOn);
+  const int litSecond = pixelsOf(blinking, 100, row2 - 10, 150, 12);
+  EXPECT_TRUE((litFirst > 0) != (litSecond > 0)) << litFirst << " " << litSecond;
+  // The fuel rows never blink with newFuelRow -1.
+  EXPECT_EQ(pixelsOf(blinking, 330, 130, 150, 150), 0);
+  EXPECT_GT(pixelsOf(tableValue, 330, 130, 150, 150), 10);
+}
+
+TEST_F(Screens, LoadingShowsFromTheFirstFrameOfTheFade) {
+  app->fading = true;
+  app->fadeAlpha = 5;
+  drawFrame();
+  EXPECT_GT(pixelsOf(menuYellow, 380, 330, 100, 12), 10) << "Loading...";
+  app->fading = false;
+  app->fadeAlpha = 0;
+  drawFrame();
+  EXPECT_EQ(pixelsOf(menuYellow, 380, 330, 100, 12), 0);
+}
