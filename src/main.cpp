@@ -19,12 +19,26 @@ const char* usage =
     "  --verbose           also print notices to the console\n"
     "  --frame-log FILE    append one line per displayed frame to FILE:\n"
     "                      frame number, wall-clock ms, process CPU ms\n"
-    "  --test-pattern      show a test pattern instead of the game\n";
+    "  --test-pattern      show a test pattern instead of the game\n"
+    "  --edit              start in the level editor (e on the title does too)\n"
+    "\n"
+    "Editor keys (see README.md for the whole guide):\n"
+    "  F1           cycle: game test -> level tool -> modeling tool\n"
+    "  Ctrl+S       save data/data.xml and a numbered copy\n"
+    "  Ctrl+L       load a level file named on the console\n"
+    "  > <          next / previous level or model\n"
+    "  Ctrl+N       add a level or model     Ctrl+D  remove it\n"
+    "  Left Right   previous / next frame of the current model\n"
+    "  w e t + drag wall (solid, flickering, fading)  c + drag  zone\n"
+    "  x + click    receiver   m / M + click  model (warping)   . + click  gravity point\n"
+    "  Delete       delete what is under the mouse   right drag  pan\n"
+    "  a            line smoothing   F9 (held)  flight defaults   Escape  leave\n";
 
 struct Options {
   const char* frameLog = nullptr;
   bool verbose = false;
   bool testPattern = false;
+  bool edit = false;
 };
 
 // Returns false (after printing why) when the program should stop at once.
@@ -39,6 +53,8 @@ bool parseOptions(int argc, char** argv, Options& options, int& status) {
       options.verbose = true;
     } else if (std::strcmp(argv[i], "--test-pattern") == 0) {
       options.testPattern = true;
+    } else if (std::strcmp(argv[i], "--edit") == 0) {
+      options.edit = true;
     } else if (std::strcmp(argv[i], "--frame-log") == 0 && i + 1 < argc) {
       options.frameLog = argv[++i];
     } else {
@@ -69,7 +85,9 @@ int main(int argc, char** argv) {
   if (options.testPattern) {
     ofRunApp(new TestPatternApp());
   } else {
-    ofRunApp(new testApp());
+    auto* app = new testApp();
+    app->editOnStart = options.edit;
+    ofRunApp(app);
   }
   return 0;
 }

@@ -29,6 +29,8 @@ void ofSetupOpenGL(ofAppBaseWindow* w, int width, int height, int mode) {
   window->setupOpenGL(width, height, mode);
 }
 
+void ofSetCurrentWindow(ofAppBaseWindow* w) { window = w ? w : &nullWindow; }
+
 void ofRunApp(ofBaseApp* a) {
   app = a;
   if (app) {

@@ -9,6 +9,9 @@ class ofBaseApp;
 
 // Stores window as the current window and opens it.
 void ofSetupOpenGL(ofAppBaseWindow* window, int width, int height, int mode);
+// Makes an already open window current again (nullptr: none), without
+// opening it anew; tests switch between a real and a headless window.
+void ofSetCurrentWindow(ofAppBaseWindow* window);
 // Installs the exit handler, seeds the random generator, resets the clock and
 // hands the application to the window's main loop, which does not return.
 void ofRunApp(ofBaseApp* app);

@@ -2,6 +2,7 @@
 // top-level siblings. Numbers are written as truncated integers.
 
 #include <climits>
+#include <cstdio>
 
 #include "framework/ofConsole.h"
 #include "framework/ofMath.h"
@@ -216,5 +217,7 @@ bool LevelData::load(const std::string& fileName) {
 bool LevelData::loadFromConsole() {
   std::string name;
   if (!ofReadConsoleWord("\n\nname...\n", name) || name.empty()) return false;
-  return load(name + ".xml");
+  if (load(name + ".xml")) return true;
+  std::puts("nothing loaded: the levels being edited are kept");
+  return false;
 }

@@ -34,7 +34,11 @@ void testApp::setup() {
 
   input.reset();
   previousInput = input;
+  levelTool = LevelTool();
+  modelTool = ModelTool();
   editData = LevelData();
+  levelTool.data = &editData;
+  modelTool.data = &editData;
   game.start(editData);
   editorMode = 1;
   lineWidth = 1;
@@ -44,6 +48,7 @@ void testApp::setup() {
   game.ownAudio.playSong("menu", true);
   scores.setDefaults();
   scores.load();
+  if (editOnStart) enterEditing();
 }
 
 void testApp::resetFlightDefaults() {
@@ -59,7 +64,7 @@ void testApp::update() {
   if (ofGetWidth() != 530 || ofGetHeight() != 370) ofSetWindowShape(530, 370);
   game.ownAudio.update();
   if (editing) {
-    // The editing state arrives with the editors.
+    updateEditing();
   } else {
     if (playing) {
       updateGame();
@@ -121,6 +126,7 @@ void testApp::updateTitle() {
     fadeAlpha = 0;
   }
   if (wentDown(input.keyS, previousInput.keyS)) scoreScreen = true;
+  if (wentDown(input.keyE, previousInput.keyE)) enterEditing();
   if (wentDown(input.keyEscape, previousInput.keyEscape)) std::exit(0);
 }
 
@@ -152,7 +158,7 @@ bool testApp::startRun() {
 void testApp::draw() {
   ofSetLineWidth(static_cast<float>(lineWidth));
   if (editing) {
-    // The editing state arrives with the editors.
+    drawEditing();
   } else if (playing) {
     game.draw(input);
     drawPauseOverlay();
@@ -164,14 +170,26 @@ void testApp::draw() {
   drawFadeOverlay();
 }
 
-void testApp::keyPressed(int key) { input.pressKey(key); }
+void testApp::keyPressed(int key) {
+  input.pressKey(key);
+  if (editing) editingKeyPressed(key);
+}
 
 void testApp::keyReleased(int key) { input.releaseKey(key); }
 
 void testApp::mouseMoved(int x, int y) { input.moveMouse(x, y); }
 
-void testApp::mouseDragged(int x, int y, int button) { input.pressButton(button, x, y); }
+void testApp::mouseDragged(int x, int y, int button) {
+  input.pressButton(button, x, y);
+  forwardMouse(MouseEvent::dragged, button);
+}
 
-void testApp::mousePressed(int x, int y, int button) { input.pressButton(button, x, y); }
+void testApp::mousePressed(int x, int y, int button) {
+  input.pressButton(button, x, y);
+  forwardMouse(MouseEvent::pressed, button);
+}
 
-void testApp::mouseReleased(int x, int y, int button) { input.releaseButton(button, x, y); }
+void testApp::mouseReleased(int x, int y, int button) {
+  input.releaseButton(button, x, y);
+  forwardMouse(MouseEvent::released, button);
+}

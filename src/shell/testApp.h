@@ -8,6 +8,8 @@
 
 #include "framework/InputState.h"
 #include "framework/ofBaseApp.h"
+#include "editors/LevelTool.h"
+#include "editors/ModelTool.h"
 #include "framework/ofTrueTypeFont.h"
 #include "game/Game.h"
 #include "level/LevelData.h"
@@ -28,6 +30,17 @@ class testApp : public ofBaseApp {
   // The five flight constants and the line width back to their defaults.
   void resetFlightDefaults();
 
+  // The editing state: entered with the level tool on the levels of
+  // "data.xml" (or a fresh set when it does not load).
+  void enterEditing();
+  void updateEditing();
+  void drawEditing();
+  void editingKeyPressed(int key);
+  enum class MouseEvent { pressed, released, dragged };
+  // Left presses and releases and right drags reach the tool of editorMode,
+  // in every state.
+  void forwardMouse(MouseEvent event, int button);
+
   // The screens.
   void drawTitle();
   void drawPauseOverlay();
@@ -45,6 +58,8 @@ class testApp : public ofBaseApp {
   bool fading = false;
   float fadeAlpha = 0;
   Game game;
+  LevelTool levelTool;
+  ModelTool modelTool;
   LevelData editData;
   LevelData logoData;
   InputState input;
@@ -52,6 +67,8 @@ class testApp : public ofBaseApp {
   HighScores scores;
   int lineWidth = 1;
   float pauseFade = 0;
+  // Set before setup to start in the editing state (orvane --edit).
+  bool editOnStart = false;
 
  private:
   void updateGame();

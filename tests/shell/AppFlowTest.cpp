@@ -2,49 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "framework/ofAppBaseWindow.h"
 #include "framework/ofAppRunner.h"
-#include "framework/ofClock.h"
-#include "shell/testApp.h"
-#include "support/ScratchFolder.h"
+#include "support/AppFixture.h"
 
 namespace {
-struct AppFlow : testing::Test {
-  ScratchFolder scratch;
-  ManualClock clock{1000};
-  ofHeadlessWindow window;
-  std::unique_ptr<testApp> app;
+struct AppFlow : AppFixture {
+  void prepareData() override { scratch.write("data/data.xml", readFixture("level/fresh_saved.xml")); }
 
-  void SetUp() override {
-    ofSetClock(&clock);
-    ofSetupOpenGL(&window, 530, 370, 0);
-    scratch.write("data/data.xml", readFixture("level/fresh_saved.xml"));
-    testing::internal::CaptureStdout();
-    app = std::make_unique<testApp>();
-    app->setup();
-    log = testing::internal::GetCapturedStdout();
-  }
-  void TearDown() override {
-    app.reset();
-    ofSetupOpenGL(nullptr, 0, 0, 0);
-    ofSetClock(nullptr);
-  }
-  void update(int n = 1) {
-    for (int i = 0; i < n; ++i) {
-      clock.advance(16);
-      app->update();
-    }
-  }
-  void press(int key) { app->keyPressed(key); }
-  void release(int key) { app->keyReleased(key); }
-  void tap(int key) {
-    press(key);
-    update();
-    release(key);
-    update();
-  }
   // Holds Enter on the title for two updates and lets the fade run out.
   void startGame() {
     press(13);
@@ -53,7 +17,6 @@ struct AppFlow : testing::Test {
     update(51);
     ASSERT_TRUE(app->playing);
   }
-  std::string log;
 };
 }  // namespace
 

@@ -3,13 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 
-#include "framework/ofAppRunner.h"
-#include "framework/ofClock.h"
-#include "shell/testApp.h"
+#include "support/AppFixture.h"
 #include "support/GlTestWindow.h"
-#include "support/ScratchFolder.h"
 
 namespace {
 // Text is anti-aliased and blended over black, which scales a colour but
@@ -40,25 +36,12 @@ int pixelsOf(const Hue& hue, int x, int y, int w, int h) {
   return n;
 }
 
-struct Screens : testing::Test {
-  ScratchFolder scratch;
-  ManualClock clock{1000};
-  std::unique_ptr<testApp> app;
-
-  void SetUp() override {
-    GlTestWindow::ensure();
-    ofSetClock(&clock);
+struct Screens : AppFixture {
+  bool withGlWindow() const override { return true; }
+  void prepareData() override {
     std::filesystem::create_directory_symlink(std::string(ORVANE_SOURCE_DIR) + "/data/fonts",
                                               "data/fonts");
     scratch.write("data/font.xml", readFixture("play/font.xml"));
-    testing::internal::CaptureStdout();
-    app = std::make_unique<testApp>();
-    app->setup();
-    testing::internal::GetCapturedStdout();
-  }
-  void TearDown() override {
-    app.reset();
-    ofSetClock(nullptr);
   }
   void drawFrame() {
     GlTestWindow::beginFrame();

@@ -27,7 +27,7 @@ void GameFixture::SetUp() {
 
 void GameFixture::TearDown() {
   game.reset();
-  ofSetupOpenGL(nullptr, 0, 0, 0);
+  ofSetCurrentWindow(nullptr);
   ofSetClock(nullptr);
 }
 

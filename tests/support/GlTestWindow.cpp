@@ -13,7 +13,11 @@ namespace GlTestWindow {
 
 void ensure() {
   static ofAppGlutWindow* window = nullptr;
-  if (window) return;
+  if (window) {
+    // A headless test may have left its own window current.
+    ofSetCurrentWindow(window);
+    return;
+  }
   window = new ofAppGlutWindow();
   ofSetupOpenGL(window, 530, 370, 0);
   // freeglut insists on a display callback before it handles events.

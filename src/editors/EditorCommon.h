@@ -1,0 +1,77 @@
+#pragma once
+// What the level tool and the modeling tool share: finding wall ends under
+// the mouse, the drawing colour with its keys and rainbow step, console
+// words, and the overlay parts both draw the same way.
+
+#include <string>
+#include <vector>
+
+#include "framework/InputState.h"
+#include "framework/ofTypes.h"
+#include "level/LevelData.h"
+
+namespace editor {
+
+// Key codes the tools read through lastKey (they have no flag).
+enum : int {
+  KEY_DELETE = 127,
+  KEY_INSERT = 364,
+};
+
+// A point closer than this (pixels) to a wall end or marker picks it.
+constexpr float pickRadius = 5;
+
+// The edited level, model or shown frame of data; nullptr when there is none
+// (no data, or a loaded file without levels, models or frames).
+Level* editedLevel(LevelData* data);
+Model* editedModel(LevelData* data);
+ModelFrame* editedFrame(LevelData* data);
+
+// data, or an empty set to show when there is none.
+const LevelData& shownData(const LevelData* data);
+
+ofxVec2f mouseOf(const InputState& input);
+// a is closer than pickRadius to p.
+bool isNear(const ofxVec2f& a, const ofxVec2f& p);
+// 'w', 'e' and 't': the keys that draw walls of their own type.
+bool isWallKey(int key);
+Wall makeWall(const ofxVec2f& from, const ofxVec2f& to, const ofColor& color, int type);
+
+// Erases the first element of list that matches; false when none does.
+template <typename T, typename Match>
+bool eraseFirst(std::vector<T>& list, Match match) {
+  for (auto it = list.begin(); it != list.end(); ++it) {
+    if (!match(*it)) continue;
+    list.erase(it);
+    return true;
+  }
+  return false;
+}
+
+// The first end, in list order, of a wall near p.
+bool findWallEnd(const std::vector<Wall>& walls, const ofxVec2f& p, ofxVec2f& out);
+// Erases the first wall with an end near p; false when there is none.
+bool eraseWallAt(std::vector<Wall>& walls, const ofxVec2f& p);
+// The colour of the last wall with an end near p; color unchanged without one.
+void pickWallColor(const std::vector<Wall>& walls, const ofxVec2f& p, ofColor& color);
+
+// '8', '9', '0' held raise r, g, b by 3 (lower with '-' held); all three
+// stay within 0..255.
+void stepColor(const InputState& current, ofColor& color);
+// The hue moves on by 0.03 and starts again at 0.01 once it reaches 1.
+void advanceRainbow(ofColor& color);
+
+// Asks prompt on the console; an empty word or the end of input cancels and
+// leaves into as it was.
+bool readWord(const std::string& prompt, std::string& into);
+
+// The red ring on the wall end the mouse would snap to.
+void drawSnapMark(const ofxVec2f& end);
+// The colour swatch in the lower right, with "rainbow" above it when on.
+void drawSwatch(const ofColor& color, bool rainbow);
+// White: "index + 1 of count" at the top left, the tool's name at the bottom.
+void drawTitle(int index, size_t count, const std::string& name);
+// The faint parameter lines from y 35 down, or "params hidden" in their place.
+void drawParams(bool hidden, const std::vector<std::string>& lines);
+
+}  // namespace editor

@@ -1,0 +1,261 @@
+#include "editors/LevelTool.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "editors/EditorCommon.h"
+#include "framework/ofGraphics.h"
+#include "framework/ofMath.h"
+#include "framework/ofScreen.h"
+#include "framework/ofUtils.h"
+
+using namespace editor;
+
+namespace {
+// The direction letters of new zones; when several keys are held the last
+// row wins.
+struct WarpTypeKey {
+  int key;
+  const char* type;
+};
+
+constexpr WarpTypeKey warpTypeKeys[] = {{'u', "u"}, {'j', "d"}, {'h', "l"},
+                                        {'k', "r"}, {'i', "i"}, {'o', "o"}};
+
+ofxVec2f snapped(const LevelTool& tool, const ofxVec2f& screenPoint) {
+  ofxVec2f end;
+  return tool.snapToWallEnd(screenPoint, end) ? end + tool.offset : screenPoint;
+}
+
+void placeWall(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
+  level.walls.push_back(makeWall(tool.clickPos - tool.offset, snapped(tool, mouse) - tool.offset,
+                                 tool.color, tool.clickKey));
+  if (tool.rainbow) tool.advanceRainbow();
+}
+
+// From the snapped press to the unsnapped release; a drag up or left still
+// gives a rectangle of positive size.
+void placeWarp(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
+  const ofxVec2f corner = tool.clickPos - tool.offset;
+  const ofxVec2f drag = mouse - tool.clickPos;
+  const ofRectangle rect(corner.x + std::min(drag.x, 0.0f), corner.y + std::min(drag.y, 0.0f),
+                         std::abs(drag.x), std::abs(drag.y));
+  level.warps.push_back(Warp{rect, tool.mapId, tool.receiverId, tool.warpType});
+}
+
+void placeReceiver(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
+  level.receivers.push_back(Receiver{mouse - tool.offset, tool.receiverId});
+}
+
+// Appended directly: placing a model does not restart its animation.
+void placeModelRef(LevelTool& tool, Level& level, const ofxVec2f& mouse, bool warping) {
+  Model* model = editedModel(tool.data);
+  if (!model) return;
+  const ofxVec2f pos = mouse - tool.offset;
+  level.modelRefs.push_back(warping ? ModelRef{model->guid, pos, true, tool.mapId, tool.receiverId}
+                                    : ModelRef{model->guid, pos, false, "", ""});
+}
+
+void placeGravityPoint(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
+  level.gravityPoints.push_back(mouse - tool.offset);
+}
+
+// What a press and release makes, by the key held at the press; any other
+// key (and 'z') makes nothing.
+struct Placement {
+  int key;
+  void (*place)(LevelTool& tool, Level& level, const ofxVec2f& mouse);
+};
+
+const Placement placements[] = {
+    {WALL_SOLID, placeWall},
+    {WALL_FLICKER, placeWall},
+    {WALL_FADE, placeWall},
+    {'c', placeWarp},
+    {'x', placeReceiver},
+    {'m', [](LevelTool& t, Level& l, const ofxVec2f& m) { placeModelRef(t, l, m, false); }},
+    {'M', [](LevelTool& t, Level& l, const ofxVec2f& m) { placeModelRef(t, l, m, true); }},
+    {'.', placeGravityPoint},
+};
+
+int randomAlpha(float lo, float hi) { return ofTruncateToInt(ofRandom(lo, hi)); }
+
+bool strictlyInside(const ofRectangle& r, const ofxVec2f& p) {
+  return r.x < p.x && p.x < r.x + r.width && r.y < p.y && p.y < r.y + r.height;
+}
+}  // namespace
+
+void LevelTool::update(const InputState& current, const InputState& previous) {
+  Level* level = editedLevel(data);
+  if (current.lastKey == KEY_INSERT && level) readWord("level guid: ", level->guid);
+  if (current.keyHome) resetOffset();
+  if (data) data->update(true, false);
+  if (current.lastKey == KEY_DELETE) deleteAt(mouseOf(current) - offset);
+  readParameterKeys(current, previous);
+  readDrawingKeys(current, previous);
+}
+
+void LevelTool::readParameterKeys(const InputState& current, const InputState& previous) {
+  Level* level = editedLevel(data);
+  Model* model = editedModel(data);
+  if (wentDown(current.key1, previous.key1)) paramsHidden = !paramsHidden;
+  if (level && wentDown(current.key2, previous.key2)) level->gravity = !level->gravity;
+  if (level && wentDown(current.key3, previous.key3)) level->friction = !level->friction;
+  if (level && wentDown(current.key4, previous.key4)) mapId = level->guid;
+  if (current.lastKey == '$') readWord("map id: ", mapId);
+  if (current.key5) pickReceiverId(mouseOf(current) - offset);
+  if (current.lastKey == '%') readWord("receiver id: ", receiverId);
+  if (model && wentDown(current.key6, previous.key6)) readWord("model guid: ", model->guid);
+}
+
+void LevelTool::readDrawingKeys(const InputState& current, const InputState& previous) {
+  for (const WarpTypeKey& row : warpTypeKeys) {
+    if (keyHeld(current, row.key)) warpType = row.type;
+  }
+  stepColor(current, color);
+  if (current.keyP) pickColor(mouseOf(current) - offset);
+  if (wentDown(current.keyR, previous.keyR)) rainbow = !rainbow;
+}
+
+void LevelTool::mousePressed(const InputState& current, const InputState&) {
+  clickKey = current.lastKey;
+  clickPos = snapped(*this, mouseOf(current));
+}
+
+// The level current at the release receives the element, even when another
+// level was chosen during the drag.
+void LevelTool::mouseReleased(const InputState& current, const InputState&) {
+  Level* level = editedLevel(data);
+  for (const Placement& row : placements) {
+    if (row.key == clickKey && level) row.place(*this, *level, mouseOf(current));
+  }
+  clickKey = -1;
+}
+
+void LevelTool::pan(const InputState& current, const InputState& previous) {
+  offset += mouseOf(current) - mouseOf(previous);
+}
+
+bool LevelTool::snapToWallEnd(ofxVec2f screenPoint, ofxVec2f& out) const {
+  const Level* level = editedLevel(data);
+  return level && findWallEnd(level->walls, screenPoint - offset, out);
+}
+
+void LevelTool::deleteAt(ofxVec2f p) {
+  Level* level = editedLevel(data);
+  if (!level) return;
+  auto nearP = [&](const ofxVec2f& point) { return isNear(point, p); };
+  if (eraseWallAt(level->walls, p)) return;
+  if (eraseFirst(level->warps, [&](const Warp& w) { return strictlyInside(w.rect, p); })) return;
+  if (eraseFirst(level->receivers, [&](const Receiver& r) { return nearP(r.pos); })) return;
+  if (eraseFirst(level->modelRefs, [&](const ModelRef& r) { return nearP(r.pos); })) return;
+  eraseFirst(level->gravityPoints, nearP);
+}
+
+void LevelTool::pickColor(ofxVec2f p) {
+  if (const Level* level = editedLevel(data)) pickWallColor(level->walls, p, color);
+}
+
+void LevelTool::pickReceiverId(ofxVec2f p) {
+  const Level* level = editedLevel(data);
+  if (!level) return;
+  for (const Receiver& receiver : level->receivers) {
+    if (!isNear(receiver.pos, p)) continue;
+    receiverId = receiver.id;
+    return;
+  }
+  for (const ModelRef& ref : level->modelRefs) {
+    if (!isNear(ref.pos, p)) continue;
+    receiverId = ref.guid;
+    return;
+  }
+}
+
+void LevelTool::advanceRainbow() { editor::advanceRainbow(color); }
+
+void LevelTool::resetOffset() { offset = ofxVec2f(0, 0); }
+
+void LevelTool::draw(const InputState& current) {
+  const ofxVec2f mouse = mouseOf(current);
+  ofSetupScreen();
+  drawPreview(mouse);
+  if (clickKey == 'z') drawIntersectionTest(mouse);
+  ofTranslate(offset.x, offset.y, 0);
+  shownData(data).draw(true);
+  ofxVec2f end;
+  if (snapToWallEnd(mouse, end)) drawSnapMark(end);
+  ofSetColor(145, 0, 0);
+  ofRect(0, 0, 480, 320);
+  drawSwatch(color, rainbow);
+  drawOverlay();
+}
+
+// What the release would place, following the mouse in screen coordinates.
+void LevelTool::drawPreview(const ofxVec2f& m) const {
+  switch (clickKey) {
+    case WALL_SOLID:
+    case WALL_FLICKER:
+    case WALL_FADE: makeWall(clickPos, m, color, clickKey).draw(); break;
+    case 'c':
+      ofSetColor(150, 0, 255, randomAlpha(200, 255));
+      ofRect(clickPos.x, clickPos.y, m.x - clickPos.x, m.y - clickPos.y);
+      break;
+    case 'x':
+      ofSetColor(255, 255, 255, randomAlpha(200, 250));
+      ofLine(m.x - 5, m.y - 5, m.x + 5, m.y + 5);
+      ofLine(m.x + 5, m.y - 5, m.x - 5, m.y + 5);
+      break;
+    case 'm':
+    case 'M':
+      ofPushMatrix();
+      ofTranslate(m.x, m.y, 0);
+      shownData(data).getCurrentModel().drawCurrentFrame();
+      ofPopMatrix();
+      ofSetHexColor(0xFFFFFF);
+      ofLine(m.x, m.y - 20, m.x, m.y + 20);
+      ofLine(m.x - 20, m.y, m.x + 20, m.y);
+      ofDrawBitmapString("model", m.x + 2, m.y - 2);
+      break;
+    // In whatever colour was set last.
+    case '.':
+      ofCircle(m.x, m.y, 8);
+      ofCircle(m.x, m.y, 10);
+      break;
+    default: break;
+  }
+}
+
+// The hull test of the game on a fixed segment and the dragged one, run
+// 300000 times a frame so that its cost shows in the frame rate.
+void LevelTool::drawIntersectionTest(const ofxVec2f& m) const {
+  const ofxVec2f a(100, 50), b(100, 100);
+  ofSetColor(255, 255, 255, 255);
+  bool crossed = false;
+  double ix = 0, iy = 0;
+  for (int run = 0; run < 300000; ++run) {
+    crossed |= LevelData::intersectSegments(a.x, a.y, b.x, b.y, m.x, m.y, clickPos.x, clickPos.y,
+                                            &ix, &iy);
+  }
+  if (crossed) {
+    const float x = static_cast<float>(ix), y = static_cast<float>(iy);
+    ofLine(x - 5, y, x + 5, y);
+    ofLine(x, y - 5, x, y + 5);
+    ofSetColor(255, 0, 0, 255);
+  }
+  ofLine(a, b);
+  ofLine(m, clickPos);
+}
+
+void LevelTool::drawOverlay() const {
+  const LevelData& shown = shownData(data);
+  const Level& level = shown.getCurrentLevel();
+  drawTitle(shown.currentLevel, shown.levels.size(), "level tool");
+  drawParams(paramsHidden, {
+                               "2->gravity: " + ofToString(level.gravity),
+                               "3->friction: " + ofToString(level.friction),
+                               "4->Copy $->Set : MapID: " + mapId,
+                               "5->Copy %->Set : Reciever ID: " + receiverId,
+                               "6->guid: " + level.guid,
+                               "uhjkio->warp type: " + warpType,
+                           });
+}

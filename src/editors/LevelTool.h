@@ -1,0 +1,55 @@
+#pragma once
+// The in-game level editor: walls, zones, receivers, model references and
+// gravity points placed with the mouse while a letter key is held, level
+// parameters set with digit keys and console words. It edits the current
+// level of the application's editable level set in place; the application
+// owns the tool and drives it while the level tool is active.
+
+#include <string>
+
+#include "framework/InputState.h"
+#include "framework/ofTypes.h"
+#include "level/LevelData.h"
+
+class LevelTool {
+ public:
+  void update(const InputState& current, const InputState& previous);
+  // Screen coordinates; the level is shown shifted by offset.
+  void draw(const InputState& current);
+  void mousePressed(const InputState& current, const InputState& previous);
+  // Places what the key held at the press makes.
+  void mouseReleased(const InputState& current, const InputState& previous);
+  // Right-button drag: the level moves with the mouse.
+  void pan(const InputState& current, const InputState& previous);
+
+  // The first wall end (level coordinates) near a screen point.
+  bool snapToWallEnd(ofxVec2f screenPoint, ofxVec2f& out) const;
+  // Removes one element at level point p: a wall end, else a zone around p,
+  // else a receiver, a model reference or a gravity point.
+  void deleteAt(ofxVec2f p);
+  // The colour of the last wall with an end near p becomes the drawing colour.
+  void pickColor(ofxVec2f p);
+  // The id of the first receiver near p, else the guid of the first model
+  // reference near p, becomes receiverId.
+  void pickReceiverId(ofxVec2f p);
+  void advanceRainbow();
+  void resetOffset();
+
+  LevelData* data = nullptr;  // not owned
+  bool paramsHidden = false;
+  ofxVec2f offset;  // screen position of the level origin
+  int clickKey = -1;  // lastKey at the left press; -1 while no click is in progress
+  bool rainbow = false;
+  std::string mapId;  // target level guid or command word of new zones
+  std::string receiverId;
+  std::string warpType = "u";  // "u", "d", "l", "r", "i" or "o"
+  ofColor color{0, 255, 0};
+  ofxVec2f clickPos;  // screen position of the press, snapped to a wall end
+
+ private:
+  void readParameterKeys(const InputState& current, const InputState& previous);
+  void readDrawingKeys(const InputState& current, const InputState& previous);
+  void drawPreview(const ofxVec2f& mouse) const;
+  void drawIntersectionTest(const ofxVec2f& mouse) const;
+  void drawOverlay() const;
+};
