@@ -5,6 +5,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 #include "framework/ofAppBaseWindow.h"
 #include "framework/ofBaseApp.h"
 #include "framework/ofClock.h"
@@ -61,6 +65,11 @@ void ofRunExitHandler() {
     app = nullptr;
   }
   ofLog(OF_NOTICE, "exit handler: application closed");
+#if defined(__SANITIZE_ADDRESS__)
+  // Look for leaks now, while the GL driver is still loaded: once it is
+  // unloaded at exit, what it allocated looks like the game's own leaks.
+  __lsan_do_leak_check();
+#endif
 }
 
 ofBaseApp* ofGetAppPtr() { return app; }
