@@ -1,11 +1,17 @@
 #include "audio/SoundDecoder.h"
 
+#include "framework/ofUtils.h"
+
 SoundDecoder::~SoundDecoder() {
   if (file) sf_close(file);
 }
 
 bool SoundDecoder::open(const std::string& path) {
   info = SF_INFO{};
+  if (!ofIsRegularFile(path)) {
+    why = "not a file";
+    return false;
+  }
   file = sf_open(path.c_str(), SFM_READ, &info);
   if (!file) {
     why = sf_strerror(nullptr);

@@ -67,13 +67,24 @@ void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize, bool aa
   fullCharacterSet = full;
   size = fontSize;
 
+  // Sizes come from a data file: a huge one would render glyphs of
+  // gigabytes, and FreeType's 26.6 sizes overflow long before int does.
+  if (size < minSize || size > maxSize) {
+    ofLog(OF_ERROR, "could not load font %s: size %d is not within %d..%d", path.c_str(), size,
+          minSize, maxSize);
+    return;
+  }
+  if (filename.empty() || !ofIsRegularFile(path)) {
+    ofLog(OF_ERROR, "could not load font %s", path.c_str());
+    return;
+  }
   FT_Library library;
   if (FT_Init_FreeType(&library)) {
     ofLog(OF_ERROR, " PROBLEM WITH FT lib");
     return;
   }
   FT_Face face;
-  if (filename.empty() || FT_New_Face(library, path.c_str(), 0, &face)) {
+  if (FT_New_Face(library, path.c_str(), 0, &face)) {
     ofLog(OF_ERROR, "could not load font %s", path.c_str());
     FT_Done_FreeType(library);
     return;

@@ -54,6 +54,8 @@ class ofTrueTypeFont {
   int size = 0;
   std::vector<GlyphInfo> glyphs;
   std::vector<unsigned> textures;
+  static constexpr int minSize = 1;
+  static constexpr int maxSize = 256;
   static constexpr int border = 3;
   static constexpr int visibleBorder = 2;
 };

@@ -1,5 +1,7 @@
 #include "framework/ofUtils.h"
 
+#include <sys/stat.h>
+
 #include <climits>
 #include <cstdlib>
 #include <iomanip>
@@ -30,6 +32,11 @@ int ofToInt(const std::string& text) {
 
 float ofToFloat(const std::string& text) {
   return std::strtof(text.c_str(), nullptr);
+}
+
+bool ofIsRegularFile(const std::string& path) {
+  struct stat st {};
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 std::string ofToDataPath(const std::string& path, bool /*makeAbsolute*/) {

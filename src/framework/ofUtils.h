@@ -17,6 +17,10 @@ int ofToInt(const std::string& text);
 // The same with "%f" into a float ("2.5x" 2.5); 0 when there is no number.
 float ofToFloat(const std::string& text);
 
+// True when path names a regular file. Loaders check this first: reading a
+// device or a pipe named in a data file could wait forever.
+bool ofIsRegularFile(const std::string& path);
+
 // Puts the data folder "data/" in front of a relative name. Names that start
 // with "/", with a drive letter ("c:") or with the data folder itself are
 // returned unchanged. makeAbsolute is accepted and ignored.

@@ -11,7 +11,8 @@
 #include "framework/ofUtils.h"
 
 std::string playTimeText(float seconds) {
-  const int s = static_cast<int>(seconds);
+  // Times read from the high-score file may be any float, NaN included.
+  const int s = ofTruncateToInt(seconds);
   return ofToString(s / 3600) + ":" + ofToString((s / 60) % 60) + ":" + ofToString(s % 60);
 }
 

@@ -86,7 +86,8 @@ TEST_F(FontTest, BytesOutsideTheCharacterSetAreSkippedWithoutMovingThePen) {
 TEST(FontLoading, BadFilesAndNamesLeaveTheFontUnloadedWithOneLogLine) {
   GlTestWindow::ensure();
   const std::string notAFont = std::string(ORVANE_SOURCE_DIR) + "/README.md";
-  for (const std::string& name : {notAFont, std::string(""), std::string("/no/such/font.ttf")}) {
+  for (const std::string& name :
+       {notAFont, std::string(""), std::string("/no/such/font.ttf"), std::string("/dev/zero")}) {
     ofTrueTypeFont font;
     testing::internal::CaptureStdout();
     font.loadFont(name, 8);
@@ -102,6 +103,18 @@ TEST(FontLoading, BadFilesAndNamesLeaveTheFontUnloadedWithOneLogLine) {
     const std::string drawLog = testing::internal::GetCapturedStdout();
     EXPECT_EQ(drawLog.rfind("OF_ERROR: Error : font not allocated", 0), 0u);
     EXPECT_EQ(std::count(drawLog.begin(), drawLog.end(), '\n'), 1) << drawLog;
+  }
+}
+
+TEST(FontLoading, SizesOutsideOneTo256AreRefused) {
+  GlTestWindow::ensure();
+  for (int size : {0, -8, 257, 100000000}) {
+    ofTrueTypeFont font;
+    testing::internal::CaptureStdout();
+    font.loadFont(fontFile, size);
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(font.isLoaded()) << size;
+    EXPECT_NE(log.find("is not within 1..256"), std::string::npos) << log;
   }
 }
 
