@@ -93,8 +93,9 @@ void ofSoundPlayer::unloadSound() {
 
 void ofSoundPlayer::applySettings(sound::Channel& c) {
   alSourcef(c.source, AL_GAIN, volume);
-  // Pan is a position left or right of the listener (mono sounds only).
-  const float x = std::fmax(-1.0f, std::fmin(1.0f, pan));
+  // Pan runs from 0 (left) through 0.5 (centre) to 1 (right); it becomes a
+  // position beside the listener (mono sounds only).
+  const float x = std::fmax(-1.0f, std::fmin(1.0f, (pan - 0.5f) * 2));
   alSourcei(c.source, AL_SOURCE_RELATIVE, AL_TRUE);
   alSource3f(c.source, AL_POSITION, x, 0, -std::sqrt(1 - x * x));
   alSourcef(c.source, AL_PITCH, std::fmax(0.01f, speed));

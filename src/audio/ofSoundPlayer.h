@@ -43,7 +43,7 @@ class ofSoundPlayer {
   bool loop = false;
   bool loaded = false;
   bool paused = false;
-  float pan = 0.5f;
+  float pan = 0.5f;  // 0 left, 0.5 centre, 1 right
   float volume = 1.0f;
   float internalFreq = 44100;
   float speed = 1.0f;

@@ -50,5 +50,9 @@ TEST(SoundOutput, EffectsAndALoopedStreamAreHeardAndSilentWhilePaused) {
     EXPECT_GT(mix.level(t, t + tenth), 0.02) << "a gap in the music " << (t - from) << " frames in";
   }
   EXPECT_LT(mix.level(mix.frameAtSize(pausedAt), mix.frameAtSize(end)), 0.001);
+  // Mono sounds at the default pan sit in the middle.
+  ASSERT_EQ(mix.channels, 2);
+  const double left = mix.level(from, to, 0), right = mix.level(from, to, 1);
+  EXPECT_NEAR(left / right, 1.0, 0.05) << left << " " << right;
   initSoundSystem();
 }

@@ -80,7 +80,12 @@ void GameProcess::startServer() {
   display = XOpenDisplay(displayName.c_str());
 }
 
-GameProcess::GameProcess(const std::string& dataSource, std::vector<std::string> args) {
+GameProcess::GameProcess(const std::string& dataSource, std::vector<std::string> args)
+    : GameProcess(dataSource, std::move(args), [](const std::string&) {}) {}
+
+GameProcess::GameProcess(const std::string& dataSource, std::vector<std::string> args,
+                         const std::function<void(const std::string&)>& prepare,
+                         const std::vector<std::pair<std::string, std::string>>& environment) {
   char pattern[] = "/tmp/orvane-play-XXXXXX";
   scratch = mkdtemp(pattern);
   startServer();
@@ -91,6 +96,12 @@ GameProcess::GameProcess(const std::string& dataSource, std::vector<std::string>
                                    scratch + "/data/fonts");
     }
   }
+  prepare(scratch);
+  launch(std::move(args), environment);
+}
+
+void GameProcess::launch(std::vector<std::string> args,
+                         const std::vector<std::pair<std::string, std::string>>& environment) {
   pid = fork();
   if (pid == 0) {
     setenv("DISPLAY", displayName.c_str(), 1);
@@ -98,6 +109,7 @@ GameProcess::GameProcess(const std::string& dataSource, std::vector<std::string>
     // test process's own sound file.
     setenv("ALSOFT_DRIVERS", "null", 1);
     unsetenv("ALSOFT_CONF");
+    for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
     if (chdir(scratch.c_str()) != 0) _exit(126);
     const int out = open("output.log", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(out, 1);

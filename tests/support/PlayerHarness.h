@@ -6,7 +6,9 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/GlTestWindow.h"
@@ -25,6 +27,11 @@ class GameProcess {
   // dataSource: a folder copied to scratch/data, or "" for no data folder.
   // A data folder without fonts/ gets the game's shipped fonts beside it.
   explicit GameProcess(const std::string& dataSource, std::vector<std::string> args = {});
+  // The same, with prepare(scratch folder) run before the game starts (to
+  // remove or spoil files of the copied data folder).
+  GameProcess(const std::string& dataSource, std::vector<std::string> args,
+              const std::function<void(const std::string&)>& prepare,
+              const std::vector<std::pair<std::string, std::string>>& environment = {});
   ~GameProcess();
   GameProcess(const GameProcess&) = delete;
   GameProcess& operator=(const GameProcess&) = delete;
@@ -62,6 +69,8 @@ class GameProcess {
  private:
   void xdotool(const std::string& args) const;
   void startServer();
+  void launch(std::vector<std::string> args,
+              const std::vector<std::pair<std::string, std::string>>& environment);
 
   std::string scratch;
   pid_t serverPid = -1;

@@ -81,13 +81,18 @@ WavContents readWav(const std::string& path) {
   return wav;
 }
 
-double WavContents::level(long from, long to) const {
+double WavContents::level(long from, long to, int channel) const {
   const size_t begin = static_cast<size_t>(std::max(0L, from)) * channels;
   const size_t end = std::min(samples.size(), static_cast<size_t>(std::max(0L, to)) * channels);
   if (begin >= end) return -1;
   double sum = 0;
-  for (size_t i = begin; i < end; ++i) sum += static_cast<double>(samples[i]) * samples[i];
-  return std::sqrt(sum / static_cast<double>(end - begin)) / 32768.0;
+  size_t count = 0;
+  for (size_t i = begin; i < end; ++i) {
+    if (channel >= 0 && static_cast<int>(i % channels) != channel) continue;
+    sum += static_cast<double>(samples[i]) * samples[i];
+    ++count;
+  }
+  return std::sqrt(sum / static_cast<double>(count)) / 32768.0;
 }
 
 long fileSize(const std::string& path) {

@@ -19,8 +19,9 @@ struct WavContents {
   long headerBytes = 0, bytesPerFrame = 0;
   // The frame a file size seen while it was being written stands for.
   long frameAtSize(long size) const { return (size - headerBytes) / bytesPerFrame; }
-  // Root-mean-square level of frames [from, to), 0..1.
-  double level(long from, long to) const;
+  // Root-mean-square level of frames [from, to), 0..1; of one channel only
+  // when channel is 0 or more.
+  double level(long from, long to, int channel = -1) const;
 };
 WavContents readWav(const std::string& path);
 // The present size of a file, 0 when it is missing.

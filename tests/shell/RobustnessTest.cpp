@@ -1,0 +1,188 @@
+// Broken or missing data as a player meets it: the real binary starts,
+// plays what it can, says once what is wrong and where, and never crashes
+// or loses the high scores or the levels being edited.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/PlayerHarness.h"
+#include "support/SoundFixtures.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+int occurrences(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+void write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+
+// The title's menu lines are drawn in yellow in the lower right.
+bool titleShown(const GameProcess& game) {
+  return game.screenshot().count(290, 225, 200, 100, Rgb{255, 211, 0}, 150) > 10;
+}
+
+void holdEnter(GameProcess& game) {
+  game.keyDown("Return");
+  GameProcess::pause(150);
+  game.keyUp("Return");
+  GameProcess::pause(1500);
+}
+
+struct Case {
+  const char* name;
+  std::function<void(const std::string& data)> spoil;
+  const char* said;  // a log line the game prints exactly once
+  bool runStarts;    // holding Enter on the title starts a run
+};
+
+// Tags that do not match: no parser takes this for a document.
+const std::string garbage = "<Levels><Level guid=\"x\"></Levels>";
+
+const Case cases[] = {
+    {"data.xml missing", [](const std::string& d) { fs::remove(d + "/data.xml"); },
+     "OF_ERROR: could not load data/data.xml: No such file or directory", false},
+    {"logo.xml missing", [](const std::string& d) { fs::remove(d + "/logo.xml"); },
+     "OF_ERROR: could not load data/logo.xml: No such file or directory", true},
+    {"font.xml missing", [](const std::string& d) { fs::remove(d + "/font.xml"); },
+     "OF_ERROR: could not load data/font.xml: No such file or directory", true},
+    {"audio.xml missing", [](const std::string& d) { fs::remove(d + "/audio.xml"); },
+     "OF_ERROR: could not load data/audio.xml: No such file or directory", true},
+    {"data.xml garbage", [](const std::string& d) { write(d + "/data.xml", garbage); },
+     "OF_ERROR: could not load data/data.xml: line 1:", false},
+    {"logo.xml garbage", [](const std::string& d) { write(d + "/logo.xml", garbage); },
+     "OF_ERROR: could not load data/logo.xml: line 1:", true},
+    {"font.xml garbage", [](const std::string& d) { write(d + "/font.xml", garbage); },
+     "OF_ERROR: could not load data/font.xml: line 1:", true},
+    {"audio.xml garbage", [](const std::string& d) { write(d + "/audio.xml", garbage); },
+     "OF_ERROR: could not load data/audio.xml: line 1:", true},
+    {"data.xml without levels",
+     [](const std::string& d) { write(d + "/data.xml", "<Info count=\"2\"></Info>"); },
+     "OF_ERROR: cannot start a run: data/data.xml holds no level", false},
+    {"a sound file that is not one", [](const std::string& d) { write(d + "/tone.wav", garbage); },
+     "OF_ERROR: ofSoundPlayer: Could not load sound file data/tone.wav", true},
+};
+}  // namespace
+
+class Robustness : public testing::TestWithParam<Case> {};
+
+TEST_P(Robustness, StartsSaysOnceWhatIsWrongAndEndsCleanly) {
+  const Case& c = GetParam();
+  GameProcess game(fixturePath("robust"), {}, [&](const std::string& scratch) {
+    writeTone(scratch + "/data/tone.wav", 0.2f);
+    writeTone(scratch + "/data/beep.wav", 0.1f);
+    c.spoil(scratch + "/data");
+  });
+  ASSERT_TRUE(game.waitForWindow()) << game.output();
+  EXPECT_TRUE(titleShown(game) || c.name == std::string("font.xml missing") ||
+              c.name == std::string("font.xml garbage"));
+  holdEnter(game);
+  // A run shows the HUD's colour at the top; a refused one stays on the title.
+  const bool running = game.screenshot().count(0, 0, 530, 16, Rgb{20, 205, 220}, 50) > 0 ||
+                       game.screenshot().count(240, 170, 60, 60, Rgb{108, 140, 255}, 60) > 0;
+  EXPECT_EQ(running, c.runStarts) << c.name;
+  GameProcess::pause(300);
+  game.key("Escape");  // pause, or leave from the title
+  if (c.runStarts) {
+    GameProcess::pause(200);
+    game.key("q");
+    GameProcess::pause(1200);
+    game.key("Escape");
+  }
+  EXPECT_EQ(game.waitForExit(), 0) << game.output();
+  EXPECT_EQ(occurrences(game.output(), c.said), 1) << game.output();
+}
+
+INSTANTIATE_TEST_SUITE_P(BrokenData, Robustness, testing::ValuesIn(cases),
+                         [](const testing::TestParamInfo<Case>& info) {
+                           std::string name = info.param.name;
+                           for (char& ch : name) {
+                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           }
+                           return name;
+                         });
+
+TEST(RobustnessAlone, NoDataFolderAtAll) {
+  GameProcess game("");
+  ASSERT_TRUE(game.waitForWindow());
+  holdEnter(game);
+  game.key("Escape");
+  EXPECT_EQ(game.waitForExit(), 0);
+  const std::string out = game.output();
+  for (const char* file : {"font.xml", "audio.xml", "logo.xml", "data.xml"}) {
+    EXPECT_EQ(occurrences(out, std::string("OF_ERROR: could not load data/") + file), 1)
+        << file << "\n" << out;
+  }
+}
+
+TEST(RobustnessAlone, AWarpToAMissingLevelLeavesTheShipFlying) {
+  // The ship starts inside a zone that leads to a level that does not exist.
+  GameProcess game(fixturePath("robust"), {}, [](const std::string& scratch) {
+    writeTone(scratch + "/data/tone.wav", 0.2f);
+  });
+  ASSERT_TRUE(game.waitForWindow());
+  holdEnter(game);
+  GameProcess::pause(500);
+  EXPECT_GT(game.screenshot().count(0, 0, 530, 16, Rgb{20, 205, 220}, 50), 10);
+  game.key("Escape");
+  game.key("q");
+  GameProcess::pause(1200);
+  game.key("Escape");
+  EXPECT_EQ(game.waitForExit(), 0) << game.output();
+}
+
+TEST(RobustnessAlone, NoSoundDeviceMeansSilentSound) {
+  GameProcess game(fixturePath("robust"), {"--verbose"},
+                   [](const std::string& scratch) { writeTone(scratch + "/data/tone.wav", 0.2f); },
+                   {{"ALSOFT_DRIVERS", "alsa"}});  // a driver with no card behind it
+  ASSERT_TRUE(game.waitForWindow());
+  EXPECT_TRUE(titleShown(game));
+  game.key("Escape");
+  EXPECT_EQ(game.waitForExit(), 0);
+  EXPECT_EQ(occurrences(game.output(), "no sound device: sounds play silently"), 1) << game.output();
+}
+
+TEST(RobustnessAlone, AHighScoreFileThatCannotBeWrittenKeepsTheTable) {
+  GameProcess game(fixturePath("robust"), {}, [](const std::string& scratch) {
+    writeTone(scratch + "/data/tone.wav", 0.2f);
+    fs::create_directory(scratch + "/data/high.dat");  // neither a file to read nor to replace
+  });
+  ASSERT_TRUE(game.waitForWindow());
+  game.key("s");
+  GameProcess::pause(300);
+  game.key("Return");  // writes the table
+  GameProcess::pause(300);
+  // The default rows are still shown: "1" to "5" and the fuel 50.
+  EXPECT_GT(game.screenshot().count(330, 125, 150, 150, Rgb{255, 170, 0}, 60), 10);
+  game.key("Escape");
+  GameProcess::pause(300);
+  game.key("Escape");
+  EXPECT_EQ(game.waitForExit(), 0);
+  EXPECT_EQ(occurrences(game.output(), "OF_ERROR: could not save the high scores to data/high.dat"), 1)
+      << game.output();
+}
+
+TEST(RobustnessAlone, ConsoleReadsWithStandardInputClosedCancelAndKeepTheLevels) {
+  GameProcess game(fixturePath("robust"), {"--edit"}, [](const std::string& scratch) {
+    writeTone(scratch + "/data/tone.wav", 0.2f);
+  });
+  ASSERT_TRUE(game.waitForWindow());
+  for (const char* key : {"ctrl+l", "Insert", "dollar", "percent", "6"}) {
+    game.key(key);  // each asks the console, which is closed
+    GameProcess::pause(150);
+  }
+  game.key("ctrl+s");
+  GameProcess::pause(300);
+  std::ifstream saved(game.folder() + "/data/data.xml");
+  const std::string text((std::istreambuf_iterator<char>(saved)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("guid=\"start\""), std::string::npos) << "the edited levels were kept";
+  EXPECT_NE(text.find("<Info count=\"4\">"), std::string::npos);
+  game.key("Escape");
+  GameProcess::pause(200);
+  game.key("Escape");
+  EXPECT_EQ(game.waitForExit(), 0);
+}
