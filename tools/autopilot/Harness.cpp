@@ -1,0 +1,143 @@
+#include "Harness.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "framework/ofAppRunner.h"
+#include "framework/ofLog.h"
+
+namespace fs = std::filesystem;
+
+int keyCode(const std::string& name) {
+  static const struct {
+    const char* name;
+    int code;
+  } keys[] = {{"enter", KEY_ENTER}, {"escape", KEY_ESCAPE}, {"space", KEY_SPACE},
+              {"up", KEY_UP},       {"down", KEY_DOWN},     {"left", KEY_LEFT},
+              {"right", KEY_RIGHT}, {"f", 'f'},             {"q", 'q'},
+              {"s", 's'}};
+  for (const auto& k : keys) {
+    if (name == k.name) return k.code;
+  }
+  return 0;
+}
+
+Harness::Harness(const std::string& levelFile) {
+  // No sound device is wanted; this must be set before the sound system opens.
+  setenv("ALSOFT_DRIVERS", "null", 1);
+  home = fs::current_path().string();
+  char pattern[] = "/tmp/orvane-autopilot-XXXXXX";
+  scratch = mkdtemp(pattern);
+  fs::create_directories(scratch + "/data");
+  fs::copy_file(levelFile, scratch + "/data/data.xml");
+  fs::current_path(scratch);
+  // The scratch folder has no font, logo or sounds; each would be logged.
+  ofSetLogLevel(OF_FATAL_ERROR);
+  ofSetClock(&clock);
+  ofSetupOpenGL(&window, 530, 370, 0);
+  app = std::make_unique<testApp>();
+  app->setup();
+}
+
+Harness::~Harness() {
+  app.reset();
+  ofSetupOpenGL(nullptr, 0, 0, 0);
+  ofSetClock(nullptr);
+  fs::current_path(home);
+  std::error_code ignored;
+  fs::remove_all(scratch, ignored);
+}
+
+void Harness::update() {
+  clock.advance(16);
+  app->update();
+  ++frame;
+}
+
+void Harness::step(const Keys& keys) {
+  const std::pair<bool Keys::*, int> table[] = {
+      {&Keys::up, KEY_UP}, {&Keys::left, KEY_LEFT}, {&Keys::right, KEY_RIGHT}};
+  for (const auto& [flag, code] : table) {
+    if (keys.*flag && !(held.*flag)) app->keyPressed(code);
+    if (!(keys.*flag) && held.*flag) app->keyReleased(code);
+  }
+  held = keys;
+  update();
+}
+
+void Harness::startRun() {
+  app->keyPressed(KEY_ENTER);
+  update();
+  update();
+  app->keyReleased(KEY_ENTER);
+  while (!app->playing && frame < 200) update();
+}
+
+Snapshot Harness::save() const {
+  const Game& g = app->game;
+  Snapshot s;
+  s.now = clock.now;
+  s.frame = frame;
+  s.held = held;
+  s.input = app->input;
+  s.previousInput = app->previousInput;
+  s.playing = app->playing;
+  s.scoreScreen = app->scoreScreen;
+  s.fading = app->fading;
+  s.fadeAlpha = app->fadeAlpha;
+  s.fuel = g.fuel;
+  s.finishScale = g.finishScale;
+  s.playTime = g.playTime;
+  s.lastClock = g.lastClock;
+  s.angle = g.angle;
+  s.turnSpeed = g.turnSpeed;
+  s.thrust = g.thrust;
+  s.paused = g.paused;
+  s.finishing = g.finishing;
+  s.dying = g.dying;
+  s.finishStart = g.finishStart;
+  s.flame = g.flame;
+  s.deathTime = g.deathTime;
+  s.pos = g.pos;
+  s.vel = g.vel;
+  s.markLevel = g.markLevel;
+  s.markReceiver = g.markReceiver;
+  s.markDir = g.markDir;
+  s.data = g.ownData;
+  return s;
+}
+
+void Harness::restore(const Snapshot& s) {
+  Game& g = app->game;
+  clock.now = s.now;
+  frame = s.frame;
+  held = s.held;
+  app->input = s.input;
+  app->previousInput = s.previousInput;
+  app->playing = s.playing;
+  app->scoreScreen = s.scoreScreen;
+  app->fading = s.fading;
+  app->fadeAlpha = s.fadeAlpha;
+  g.fuel = s.fuel;
+  g.finishScale = s.finishScale;
+  g.playTime = s.playTime;
+  g.lastClock = s.lastClock;
+  g.angle = s.angle;
+  g.turnSpeed = s.turnSpeed;
+  g.thrust = s.thrust;
+  g.paused = s.paused;
+  g.finishing = s.finishing;
+  g.dying = s.dying;
+  g.finishStart = s.finishStart;
+  g.flame = s.flame;
+  g.deathTime = s.deathTime;
+  g.pos = s.pos;
+  g.vel = s.vel;
+  g.markLevel = s.markLevel;
+  g.markReceiver = s.markReceiver;
+  g.markDir = s.markDir;
+  g.ownData = s.data;
+  g.levelData = &g.ownData;
+}
