@@ -19,6 +19,7 @@
 #include <string>
 
 #include "framework/ofAppRunner.h"
+#include "framework/ofGraphics.h"
 #include "framework/ofMath.h"
 #include "framework/ofScreen.h"
 #include "framework/ofUtils.h"
@@ -199,13 +200,14 @@ void BM_SaveLevelSet(benchmark::State& state) {
   state.counters["file_KiB"] = static_cast<double>(fileSize("data/data.xml")) / 1024.0;
 }
 
-// One frame: clear, screen set-up, update(true, false), draw, glFinish.
+// One frame: clear, screen set-up, update(true, false), draw, flush, glFinish.
 void drawFrame(LevelData& data, bool showMarkers) {
   glClearColor(0, 0, 0, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   ofSetupScreen();
   data.update(true, false);
   data.draw(showMarkers);
+  ofFlushDrawing();
   glFinish();
 }
 

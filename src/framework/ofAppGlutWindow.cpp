@@ -9,6 +9,7 @@
 #include "framework/ofAppRunner.h"
 #include "framework/ofBaseApp.h"
 #include "framework/ofClock.h"
+#include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
 #include "framework/ofScreen.h"
 
@@ -62,6 +63,7 @@ void display() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   if (state.setupScreen) ofSetupScreen();
   if (state.app) state.app->draw();
+  ofFlushDrawing();
   glutSwapBuffers();
   state.loop.frameDisplayed(ofGetElapsedTimeSeconds());
   logFrame();

@@ -17,8 +17,18 @@ int circleResolution = 0;  // 0 until the circle table is first built
 float circleCos[maxCirclePoints];
 float circleSin[maxCirclePoints];
 
+// Lines are gathered with their colours and drawn together: the software
+// renderer pays for every change of colour between two draws far more than
+// for the lines themselves. Anything else that draws or changes the matrix
+// or the GL state first draws the gathered lines (ofFlushDrawing), so the
+// order of what appears on screen is the order of the calls.
+constexpr int maxBatchedLines = 4096;
+float batchVerts[maxBatchedLines * 2 * 2];
+float batchColors[maxBatchedLines * 2 * 4];
+int batchedLines = 0;
+float currentColor[4] = {1, 1, 1, 1};
+
 // Static vertex storage: drawing never allocates.
-float lineVerts[2 * 2];
 float triangleVerts[3 * 2];
 float rectVerts[4 * 2];
 float circleVerts[maxCirclePoints * 2];
@@ -30,20 +40,29 @@ float toUnit(int c) {
   return v;
 }
 
+void drawBatchedLines() {
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(2, GL_FLOAT, 0, batchVerts);
+  glEnableClientState(GL_COLOR_ARRAY);
+  glColorPointer(4, GL_FLOAT, 0, batchColors);
+  glDrawArrays(GL_LINES, 0, batchedLines * 2);
+  glDisableClientState(GL_COLOR_ARRAY);
+  // The colour array leaves the current colour undefined: set it again.
+  glColor4fv(currentColor);
+}
+
 void drawArrays(GLenum mode, const float* verts, int count) {
   glEnableClientState(GL_VERTEX_ARRAY);
   glVertexPointer(2, GL_FLOAT, 0, verts);
   glDrawArrays(mode, 0, count);
 }
 
-// Lines always, and outlines, are smoothed inside a bracket that restores the
-// blend and enable state afterwards.
-void drawShape(GLenum filledMode, GLenum outlineMode, const float* verts, int count,
-               bool isLine = false) {
-  const GLenum mode = fillOn && !isLine ? filledMode : outlineMode;
-  const bool smooth = smoothingOn && (isLine || !fillOn);
+// Smoothed drawing happens inside a bracket that restores the blend and
+// enable state afterwards.
+template <typename Draw>
+void drawMaybeSmoothed(bool smooth, Draw draw) {
   if (!smooth) {
-    drawArrays(mode, verts, count);
+    draw();
     return;
   }
   glPushAttrib(GL_COLOR_BUFFER_BIT | GL_ENABLE_BIT);
@@ -51,8 +70,24 @@ void drawShape(GLenum filledMode, GLenum outlineMode, const float* verts, int co
   glEnable(GL_LINE_SMOOTH);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  drawArrays(mode, verts, count);
+  draw();
   glPopAttrib();
+}
+
+// Outlines are smoothed with the smoothing flag; filled shapes never are.
+void drawShape(GLenum filledMode, GLenum outlineMode, const float* verts, int count) {
+  ofFlushDrawing();
+  const GLenum mode = fillOn ? filledMode : outlineMode;
+  drawMaybeSmoothed(smoothingOn && !fillOn, [&] { drawArrays(mode, verts, count); });
+}
+
+void batchLine(float x1, float y1, float x2, float y2) {
+  if (batchedLines == maxBatchedLines) ofFlushDrawing();
+  float* v = batchVerts + batchedLines * 4;
+  v[0] = x1, v[1] = y1, v[2] = x2, v[3] = y2;
+  float* c = batchColors + batchedLines * 8;
+  for (int i = 0; i < 8; ++i) c[i] = currentColor[i % 4];
+  ++batchedLines;
 }
 
 void ensureCircleTable() {
@@ -69,8 +104,15 @@ void fillCircleVerts(float x, float y, float rx, float ry) {
 
 void ofSetColor(int r, int g, int b) { ofSetColor(r, g, b, 255); }
 
+void ofFlushDrawing() {
+  if (batchedLines == 0) return;
+  drawMaybeSmoothed(smoothingOn, drawBatchedLines);
+  batchedLines = 0;
+}
+
 void ofSetColor(int r, int g, int b, int a) {
   const float fr = toUnit(r), fg = toUnit(g), fb = toUnit(b), fa = toUnit(a);
+  currentColor[0] = fr, currentColor[1] = fg, currentColor[2] = fb, currentColor[3] = fa;
   glColor4f(fr, fg, fb, fa);
   style.color = ofColor(fr * 255, fg * 255, fb * 255, fa * 255);
 }
@@ -84,24 +126,35 @@ void ofFill() { fillOn = true; style.fillMode = true; }
 void ofNoFill() { fillOn = false; style.fillMode = false; }
 
 void ofSetLineWidth(float width) {
+  ofFlushDrawing();
   glLineWidth(width);
   style.lineWidth = width;
 }
 
 void ofEnableAlphaBlending() {
+  ofFlushDrawing();
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   style.blending = true;
 }
 
 void ofDisableAlphaBlending() {
+  ofFlushDrawing();
   glDisable(GL_BLEND);
   style.blending = false;
 }
 
-void ofEnableSmoothing() { smoothingOn = true; style.smoothing = true; }
+void ofEnableSmoothing() {
+  ofFlushDrawing();
+  smoothingOn = true;
+  style.smoothing = true;
+}
 
-void ofDisableSmoothing() { smoothingOn = false; style.smoothing = false; }
+void ofDisableSmoothing() {
+  ofFlushDrawing();
+  smoothingOn = false;
+  style.smoothing = false;
+}
 
 void ofSetCircleResolution(int points) {
   const int n = std::clamp(points, 1, maxCirclePoints);
@@ -117,13 +170,7 @@ void ofSetCircleResolution(int points) {
   }
 }
 
-void ofLine(float x1, float y1, float x2, float y2) {
-  lineVerts[0] = x1;
-  lineVerts[1] = y1;
-  lineVerts[2] = x2;
-  lineVerts[3] = y2;
-  drawShape(GL_LINES, GL_LINES, lineVerts, 2, true);
-}
+void ofLine(float x1, float y1, float x2, float y2) { batchLine(x1, y1, x2, y2); }
 
 void ofLine(const ofPoint& a, const ofPoint& b) { ofLine(a.x, a.y, b.x, b.y); }
 
@@ -153,17 +200,33 @@ void ofTriangle(float x1, float y1, float x2, float y2, float x3, float y3) {
   drawShape(GL_TRIANGLES, GL_LINE_LOOP, triangleVerts, 3);
 }
 
-void ofPushMatrix() { glPushMatrix(); }
+void ofPushMatrix() {
+  ofFlushDrawing();
+  glPushMatrix();
+}
 
-void ofPopMatrix() { glPopMatrix(); }
+void ofPopMatrix() {
+  ofFlushDrawing();
+  glPopMatrix();
+}
 
-void ofTranslate(float x, float y, float z) { glTranslatef(x, y, z); }
+void ofTranslate(float x, float y, float z) {
+  ofFlushDrawing();
+  glTranslatef(x, y, z);
+}
 
-void ofScale(float x, float y, float z) { glScalef(x, y, z); }
+void ofScale(float x, float y, float z) {
+  ofFlushDrawing();
+  glScalef(x, y, z);
+}
 
-void ofRotate(float degrees) { glRotatef(degrees, 0, 0, 1); }
+void ofRotate(float degrees) {
+  ofFlushDrawing();
+  glRotatef(degrees, 0, 0, 1);
+}
 
 void ofDrawBitmapString(const std::string& text, float x, float y) {
+  ofFlushDrawing();
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
   glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
   glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);

@@ -24,6 +24,8 @@ void ofDisableSmoothing();
 // Vertices of circles and ellipses, clamped to 1..1024; 1 changes nothing.
 void ofSetCircleResolution(int points);
 
+// Lines are gathered and drawn together at the next call that draws
+// anything else, changes the matrix or the GL state, or at ofFlushDrawing.
 void ofLine(float x1, float y1, float x2, float y2);
 void ofLine(const ofPoint& a, const ofPoint& b);
 // Corner placement: (x, y) is the top-left corner; negative sizes draw left/up.
@@ -44,6 +46,10 @@ void ofRotate(float degrees);
 // Text in the 8x14 bitmap font, baseline at (x, y); a newline starts the next
 // line 13.6 units lower (truncated); bytes outside 32..127 are skipped.
 void ofDrawBitmapString(const std::string& text, float x, float y);
+
+// Draws the lines gathered so far. The frame loop calls it before the
+// buffer swap; code that calls GL directly calls it first.
+void ofFlushDrawing();
 
 // The style record mirroring the state set above.
 const ofStyle& ofGetStyle();

@@ -22,6 +22,7 @@ void ofBackground(int r, int g, int b) {
 const float* ofGetBackground() { return background; }
 
 void ofViewport(int width, int height) {
+  ofFlushDrawing();
   glViewport(0, 0, width, height > 0 ? height : 1);
 }
 
@@ -35,6 +36,7 @@ void ofSetupScreen() {
   const float dist = eyeY / t;
   const float nearDist = dist / 10, farDist = dist * 10;
   const float aspect = w / h;
+  ofFlushDrawing();
 
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();

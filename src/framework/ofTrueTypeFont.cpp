@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
 
@@ -155,6 +156,7 @@ void ofTrueTypeFont::drawChar(int i) {
     ofLog(OF_WARNING, "texture not bound for character -- line %d in %s", __LINE__, __FILE__);
     return;
   }
+  ofFlushDrawing();
   const float texCoords[8] = {s1, t1, s1, t2, s2, t2, s2, t1};
   const float verts[8] = {x2, y2, x2, y1, x1, y1, x1, y2};
   glBindTexture(GL_TEXTURE_2D, textures[i]);
@@ -172,6 +174,7 @@ void ofTrueTypeFont::drawString(const std::string& text, float x, float y) {
     reportNotLoaded(__LINE__);
     return;
   }
+  ofFlushDrawing();
   glPushAttrib(GL_COLOR_BUFFER_BIT);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

@@ -87,11 +87,15 @@ bool Game::update(const InputState& current, const InputState& previous) {
 }
 
 void Game::draw(const InputState& /*current*/) {
-  ofSetColor(static_cast<int>(flashColor.r), static_cast<int>(flashColor.g),
-             static_cast<int>(flashColor.b), static_cast<int>(flashAlpha));
-  ofFill();
-  ofRect(-1, -1, static_cast<float>(ofGetWidth()), static_cast<float>(ofGetHeight()));
-  ofNoFill();
+  // A flash that has faded out covers nothing; filling the window with it
+  // anyway would cost a whole-window blend every frame.
+  if (static_cast<int>(flashAlpha) > 0) {
+    ofSetColor(static_cast<int>(flashColor.r), static_cast<int>(flashColor.g),
+               static_cast<int>(flashColor.b), static_cast<int>(flashAlpha));
+    ofFill();
+    ofRect(-1, -1, static_cast<float>(ofGetWidth()), static_cast<float>(ofGetHeight()));
+    ofNoFill();
+  }
 
   drawHud();
 

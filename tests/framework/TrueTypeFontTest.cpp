@@ -15,6 +15,7 @@ const std::string fontFile = std::string(ORVANE_SOURCE_DIR) + "/data/fonts/DejaV
 
 std::vector<unsigned char> frame() {
   std::vector<unsigned char> pixels(530 * 370 * 4);
+  ofFlushDrawing();
   glFinish();
   glReadBuffer(GL_BACK);
   glReadPixels(0, 0, 530, 370, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());

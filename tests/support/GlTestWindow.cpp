@@ -36,6 +36,7 @@ void beginFrame() {
 }
 
 Rgb pixel(int x, int y) {
+  ofFlushDrawing();
   glFinish();
   glReadBuffer(GL_BACK);
   unsigned char p[4] = {};
@@ -44,6 +45,7 @@ Rgb pixel(int x, int y) {
 }
 
 int litPixels(int x, int y, int w, int h) {
+  ofFlushDrawing();
   glFinish();
   glReadBuffer(GL_BACK);
   std::vector<unsigned char> p(static_cast<size_t>(w) * h * 4);

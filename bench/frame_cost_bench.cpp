@@ -1,0 +1,107 @@
+// What one frame costs in the shipped content, measured in the real GL
+// window: the application's update and draw (and the driver finishing the
+// picture) on the title, in the busiest level of the campaign, in the level
+// tool with its markers, and with the level tool's crossing display on.
+// Times are process CPU time, the driver's rendering threads included.
+
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "framework/ofAppRunner.h"
+#include "framework/ofClock.h"
+#include "framework/ofGraphics.h"
+#include "shell/testApp.h"
+#include "support/GlTestWindow.h"
+
+namespace {
+ManualClock gameClock(1000);
+
+// The application on the repository's own data/, set up once.
+testApp& application() {
+  static std::unique_ptr<testApp> app;
+  if (!app) {
+    std::filesystem::current_path(ORVANE_SOURCE_DIR);
+    GlTestWindow::ensure();
+    ofSetClock(&gameClock);
+    app = std::make_unique<testApp>();
+    app->setup();
+  }
+  return *app;
+}
+
+// The campaign level with the most walls and model placements.
+int busiestLevel(const LevelData& data) {
+  int best = 0;
+  size_t most = 0;
+  for (size_t l = 0; l < data.levels.size(); ++l) {
+    const size_t things = data.levels[l].walls.size() + data.levels[l].modelRefs.size();
+    if (things > most) most = things, best = static_cast<int>(l);
+  }
+  return best;
+}
+
+void frame(testApp& app) {
+  gameClock.advance(16);
+  app.update();
+  GlTestWindow::beginFrame();
+  app.draw();
+  ofFlushDrawing();
+  glFinish();
+}
+
+void BM_FrameTitle(benchmark::State& state) {
+  testApp& app = application();
+  app.editing = app.playing = app.scoreScreen = false;
+  for (auto _ : state) frame(app);
+}
+BENCHMARK(BM_FrameTitle)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+void BM_FrameBusiestLevel(benchmark::State& state) {
+  testApp& app = application();
+  app.editing = app.scoreScreen = false;
+  app.editData.load("data.xml");
+  app.editData.currentLevel = busiestLevel(app.editData);
+  app.game.start(app.editData);
+  app.playing = true;
+  for (auto _ : state) {
+    frame(app);
+    app.game.fuel = 10;
+  }
+  state.counters["level"] = app.editData.currentLevel + 1;
+}
+BENCHMARK(BM_FrameBusiestLevel)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+void BM_FrameLevelToolWithMarkers(benchmark::State& state) {
+  testApp& app = application();
+  app.editData.load("data.xml");
+  app.editData.currentLevel = busiestLevel(app.editData);
+  app.editing = true;
+  app.editorMode = 1;
+  app.levelTool.clickKey = -1;
+  for (auto _ : state) frame(app);
+}
+BENCHMARK(BM_FrameLevelToolWithMarkers)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+void BM_FrameLevelToolCrossingDisplay(benchmark::State& state) {
+  testApp& app = application();
+  app.editing = true;
+  app.editorMode = 1;
+  app.levelTool.clickKey = 'z';  // a drag with z held: 300,000 crossing tests a frame
+  app.levelTool.clickPos = ofxVec2f(50, 60);
+  app.input.moveMouse(150, 80);
+  for (auto _ : state) frame(app);
+  app.levelTool.clickKey = -1;
+}
+BENCHMARK(BM_FrameLevelToolCrossingDisplay)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!std::getenv("ALSOFT_DRIVERS")) setenv("ALSOFT_DRIVERS", "null", 1);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}
