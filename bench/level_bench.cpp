@@ -243,6 +243,37 @@ void updateAndDraw(benchmark::State& state, bool showMarkers) {
 void BM_UpdateAndDrawLevel(benchmark::State& state) { updateAndDraw(state, false); }
 void BM_UpdateAndDrawLevelWithMarkers(benchmark::State& state) { updateAndDraw(state, true); }
 
+// The campaign the game ships, loaded and saved as the game and the editor do.
+void BM_LoadShippedData(benchmark::State& state) {
+  scratch();
+  const std::string shipped = std::string(ORVANE_SOURCE_DIR) + "/data/data.xml";
+  LevelData data{LevelData::Empty{}};
+  for (auto _ : state) {
+    if (!data.load(shipped)) {
+      state.SkipWithError("the shipped data.xml does not load");
+      break;
+    }
+  }
+  state.counters["levels"] = static_cast<double>(data.levels.size());
+}
+
+void BM_SaveShippedData(benchmark::State& state) {
+  scratch();
+  LevelData data{LevelData::Empty{}};
+  data.load(std::string(ORVANE_SOURCE_DIR) + "/data/data.xml");
+  for (auto _ : state) {
+    if (!data.save()) {
+      state.SkipWithError("save failed");
+      break;
+    }
+    state.PauseTiming();
+    std::remove(("data/save_" + ofToString(data.saveCount) + ".xml").c_str());
+    state.ResumeTiming();
+  }
+}
+
+BENCHMARK(BM_LoadShippedData)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveShippedData)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadLevelSet)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveLevelSet)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_UpdateAndDrawLevel)->Unit(benchmark::kMillisecond)->UseRealTime();
