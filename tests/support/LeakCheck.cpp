@@ -7,9 +7,14 @@
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
 
+#include "audio/ofSoundPlayer.h"
+
 namespace {
 struct LeakCheckBeforeExit : testing::Environment {
-  void TearDown() override { __lsan_do_leak_check(); }
+  void TearDown() override {
+    closeSoundSystem();  // one thread fewer for the leak tracer to stop
+    __lsan_do_leak_check();
+  }
 };
 testing::Environment* const leakCheck = testing::AddGlobalTestEnvironment(new LeakCheckBeforeExit);
 }  // namespace
