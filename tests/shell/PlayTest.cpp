@@ -36,20 +36,13 @@ Spot find(const Screenshot& shot, Rgb color, int tolerance) {
   return spot;
 }
 
-// Holds Enter long enough for the title to take it as held, then waits for
-// the fade into the game.
-void startRun(GameProcess& game) {
-  game.keyDown("Return");
-  GameProcess::pause(150);
-  game.keyUp("Return");
-  GameProcess::pause(1500);
-}
 }  // namespace
 
 TEST(Play, EnterStartsARunWhoseShipThrustsAndPauses) {
   GameProcess game(fixturePath("play"));
   ASSERT_TRUE(game.waitForWindow());
-  startRun(game);
+  ASSERT_TRUE(game.startRun());
+  GameProcess::pause(500);  // the fade from black is over
 
   const Screenshot started = game.screenshot();
   EXPECT_GT(started.count(0, 0, 530, 16, hudColor, 50), 20) << "the HUD shows fuel and time";
@@ -81,7 +74,7 @@ TEST(Play, AFinishedRunShowsTheScoresAndEntersTheTable) {
   GameProcess game(fixturePath("finish"));
   ASSERT_TRUE(game.waitForWindow());
   game.keepScreenshot("title");
-  startRun(game);  // the ship starts inside the finish zone
+  ASSERT_TRUE(game.startRun());  // the ship starts inside the finish zone
   bool scores = false;
   for (int waited = 0; waited < 15000 && !scores; waited += 250) {
     GameProcess::pause(250);

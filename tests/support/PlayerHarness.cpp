@@ -140,6 +140,27 @@ GameProcess::~GameProcess() {
   if (!std::getenv("ORVANE_KEEP_SCRATCH")) fs::remove_all(scratch, ignored);
 }
 
+bool GameProcess::waitFor(const std::function<bool(const Screenshot&)>& condition, int timeoutMs) {
+  for (int waited = 0; waited <= timeoutMs; waited += 100) {
+    if (condition(screenshot())) return true;
+    pause(100);
+  }
+  return false;
+}
+
+bool GameProcess::startRun(int timeoutMs) {
+  keyDown("Return");
+  pause(150);
+  keyUp("Return");
+  // The HUD's fuel and time along the top, or (without a font) the ship.
+  return waitFor(
+      [](const Screenshot& shot) {
+        return shot.count(0, 0, 530, 16, Rgb{20, 205, 220}, 50) > 10 ||
+               shot.count(0, 0, 530, 370, Rgb{108, 140, 255}, 40) > 10;
+      },
+      timeoutMs);
+}
+
 void GameProcess::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 bool GameProcess::waitForWindow(int timeoutMs) {

@@ -61,6 +61,12 @@ class GameProcess {
   int waitForExit(int timeoutMs = 10000);
   // Lets the game run for roughly this long (real time; the game's own clock).
   static void pause(int ms);
+  // Waits until a screenshot shows condition, checking every 100 ms; false
+  // after timeoutMs. A busy machine draws late: wait for what is shown.
+  bool waitFor(const std::function<bool(const Screenshot&)>& condition, int timeoutMs);
+  // Holds Enter on the title as a player does and waits for the run's HUD
+  // (or its ship); false when no run started within timeoutMs.
+  bool startRun(int timeoutMs = 8000);
   // What the game printed so far.
   std::string output() const;
   const std::string& folder() const { return scratch; }
