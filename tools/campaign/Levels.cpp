@@ -285,9 +285,10 @@ void stormLevel(LevelData& data) {
 }
 
 // Switchyard, no gravity. Teaches that zones change the level: a force
-// field bars the way until the switch in the loft above is touched, and a
+// field bars the way until the lever in the loft above is thrown, and a
 // teleporter pad is the only way into the sealed bay with the exit.
-// Mechanics: "remove", the force field (a model sound), "this", battery.
+// Mechanics: "remove", the force field (a model sound), the lever ("remove"
+// and "add" swap it for the thrown one), "this", battery.
 void switchyardLevel(LevelData& data) {
   LevelKit k(data, switchyard, false);
   Cave cave;
@@ -302,7 +303,12 @@ void switchyardLevel(LevelData& data) {
   k.checkpoint("in", 40, 160, "r");
   k.place("force_field", 225, 112);
   k.fuelPickup("battery_charge", 80, 40, 5);
+  // The switch: the lever stands in the middle of its zone and is swapped
+  // for the thrown one when the field goes.
+  k.place("lever", 142, 43);
   k.zone(120, 20, 45, 40, "remove", "force_field");
+  k.zone(120, 20, 45, 40, "remove", "lever");
+  k.zone(120, 20, 45, 40, "add", "lever_thrown");
   k.zone(120, 20, 45, 40, "sound", "beep");
   k.checkpoint("b", 300, 110, "r");
   k.place("teleporter", 420, 150);
@@ -362,13 +368,15 @@ void locksLevel(LevelData& data) {
 
 // Deep, gravity and gravity points. Puts it together: wells pull across a
 // sinking cavern and arcs spark across its passages, in the deep track's
-// gloom. Mechanics: "song" from silence, gravity points under gravity,
-// fading walls ('t'), zappers, drips, fuel tank.
+// gloom. The second well sits in a hollow above the last passage, where its
+// pull on the way to the exit can be seen. Mechanics: "song" from silence,
+// gravity points under gravity, fading walls ('t'), zappers, drips, fuel tank.
 void deepLevel(LevelData& data) {
   LevelKit k(data, deep, true);
   Cave cave;
   cave.tunnel({{25, 55}, {425, 55}, {425, 170}, {255, 170}, {255, 268}, {40, 268}}, 80);
   cave.room(180, 130, 250, 90);
+  cave.disc(60, 200, 33);
   k.rock(cave, {0.62f, 0.45f, 0.35f}, 9);
   k.retype(0, 0, 480, 30, WALL_FADE, ofColor(80, 120, 255));
 
@@ -382,6 +390,7 @@ void deepLevel(LevelData& data) {
   k.checkpoint("b", 425, 150, "u");
   k.place("zapper_a", 150, 222);
   k.gravityPoint(60, 200);
+  k.place("well", 60, 200);
   k.place("crystals", 350, 218);
   k.exit(22, 238, 30, 60, gauntlet, "in");
 
@@ -397,8 +406,8 @@ void deepLevel(LevelData& data) {
 }
 
 // Gauntlet, no gravity. Every timed hazard met so far, one after another:
-// doors and sparking arcs across a snake of corridors. Mechanics: doors,
-// zappers, battery charge, gas fumes.
+// doors and sparking arcs across a snake of corridors, with one cloud of
+// gas fumes on the way to refuel. Mechanics: doors, zappers, gas fumes.
 void gauntletLevel(LevelData& data) {
   LevelKit k(data, gauntlet, false);
   Cave cave;
@@ -409,11 +418,10 @@ void gauntletLevel(LevelData& data) {
   k.place("door_a", 300, 268);
   k.place("zapper_a", 180, 222);
   k.checkpoint("b", 60, 215, "u");
-  k.fuelPickup("gas_fumes", 60, 165, 4);
+  k.fuelPickup("gas_fumes", 60, 165, 8);
   k.place("door_b", 200, 160);
   k.place("zapper_b", 320, 114);
   k.checkpoint("c", 420, 110, "u");
-  k.fuelPickup("battery_charge", 420, 60, 4);
   k.place("door_a", 300, 55);
   k.place("zapper_a", 150, 9);
   k.exit(20, 20, 30, 70, core, "in");

@@ -235,6 +235,31 @@ void forceField(LevelData& data) {
   }
 }
 
+// The switch that lifts a force field: a lever on a plate, (dx, dy) from
+// where it is placed. Until it is thrown its knob pulses in the field's
+// green so it can be seen from afar; thrown, it leans the other way and its
+// lamp goes dark.
+void lever(LevelData& data, const std::string& guid, bool thrown, float dx, float dy) {
+  const ofColor metal(200, 200, 220), arm(255, 210, 60), field(120, 255, 160);
+  const ofxVec2f pivot(dx, dy + 8), tip(dx + (thrown ? 12 : -12), dy - 10);
+  ModelKit switchModel(data, guid, thrown ? 0 : 300, false);
+  for (int f = 0; f < (thrown ? 1 : 2); ++f) {
+    const bool lit = !thrown && f == 0;
+    switchModel.frame()
+        .loop({{dx - 15, dy + 8}, {dx + 15, dy + 8}, {dx + 15, dy + 17}, {dx - 15, dy + 17}}, metal)
+        .line(dx - 11, dy + 17, dx - 15, dy + 21, metal)
+        .line(dx + 11, dy + 17, dx + 15, dy + 21, metal)
+        .ring(pivot.x, pivot.y, 3, 6, metal)
+        .line(pivot.x, pivot.y, tip.x, tip.y, arm)
+        .ring(tip.x, tip.y, 4, 8, thrown ? ofColor(150, 150, 160) : ofColor(255, 120, 60))
+        .ring(dx + (thrown ? -9 : 9), dy + 12.5f, 2, 6, lit ? field : ofColor(50, 80, 60));
+    if (thrown) continue;
+    // The pulse round the knob: bright rings on one frame, a faint one on the other.
+    switchModel.ring(tip.x, tip.y, lit ? 9 : 7, 10, lit ? field : ofColor(60, 130, 80), WALL_FLICKER);
+    if (lit) switchModel.ring(tip.x, tip.y, 14, 12, ofColor(80, 200, 120), WALL_FLICKER, 15);
+  }
+}
+
 // Rocks that fall into a passage behind the ship and stay there; they land
 // (dx, dy) from the corner of the zone that adds them.
 void rubble(LevelData& data, float dx, float dy) {
@@ -266,5 +291,8 @@ void addModels(LevelData& data) {
   zapper(data, "zapper_a", 90, 0);
   zapper(data, "zapper_b", 90, 10);
   forceField(data);
+  lever(data, "lever", false, 0, 0);
+  // Added by the switch zone, so placed from that zone's corner.
+  lever(data, "lever_thrown", true, 22, 23);
   rubble(data, -30, -40);
 }
