@@ -76,12 +76,3 @@ void BM_AudioBankUpdateWith32Channels(benchmark::State& state) {
 // A fixed count keeps the run well inside the effects' half second.
 BENCHMARK(BM_AudioBankUpdateWith32Channels)->Unit(benchmark::kMicrosecond)->Iterations(100000);
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Time the mixing, not a sound card.
-  if (!std::getenv("ALSOFT_DRIVERS")) setenv("ALSOFT_DRIVERS", "null", 1);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  closeSoundSystem();
-  return 0;
-}

@@ -98,10 +98,3 @@ void BM_FrameLevelToolCrossingDisplay(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameLevelToolCrossingDisplay)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (!std::getenv("ALSOFT_DRIVERS")) setenv("ALSOFT_DRIVERS", "null", 1);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

@@ -66,10 +66,3 @@ void BM_GameUpdateThrusting(benchmark::State& state) {
 }
 BENCHMARK(BM_GameUpdateThrusting)->Unit(benchmark::kMicrosecond);
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (!std::getenv("ALSOFT_DRIVERS")) setenv("ALSOFT_DRIVERS", "null", 1);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}

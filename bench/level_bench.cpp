@@ -280,11 +280,3 @@ BENCHMARK(BM_UpdateAndDrawLevel)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_UpdateAndDrawLevelWithMarkers)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

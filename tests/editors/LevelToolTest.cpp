@@ -12,50 +12,12 @@
 #include "framework/ofClock.h"
 #include "framework/ofConsole.h"
 #include "framework/ofGraphics.h"
+#include "editors/EditorFixture.h"
 #include "support/GlTestWindow.h"
 
 namespace {
-// Stays installed after each test: tests that draw later still find the
-// game's window size (the GL test window keeps its context either way).
-ofHeadlessWindow& gameSizedWindow() {
-  static ofHeadlessWindow window;
-  return window;
-}
-
-struct LevelToolTest : testing::Test {
-  ManualClock clock{1000};
-  LevelData data;
-  LevelTool tool;
-  InputState current, previous;
-
-  void SetUp() override {
-    ofSetClock(&clock);
-    ofSetupOpenGL(&gameSizedWindow(), 530, 370, 0);
-    data = LevelData();
-    tool.data = &data;
-  }
-  void TearDown() override {
-    ofSetConsoleInput(nullptr);
-    ofSetClock(nullptr);
-  }
+struct LevelToolTest : EditorFixture<LevelTool> {
   Level& level() { return data.levels[0]; }
-  // One frame: the tool updates, then the snapshot moves on.
-  void frame(int n = 1) {
-    for (int i = 0; i < n; ++i) {
-      clock.advance(16);
-      tool.update(current, previous);
-      previous = current;
-    }
-  }
-  // Holds key while the left button goes down at (x1, y1) and up at (x2, y2).
-  void drag(int key, int x1, int y1, int x2, int y2) {
-    current.pressKey(key);
-    current.pressButton(0, x1, y1);
-    tool.mousePressed(current, previous);
-    current.releaseButton(0, x2, y2);
-    tool.mouseReleased(current, previous);
-    current.releaseKey(key);
-  }
 };
 
 void expectPoint(const ofxVec2f& p, float x, float y, const std::string& what) {

@@ -14,57 +14,14 @@
 #include "framework/ofClock.h"
 #include "framework/ofConsole.h"
 #include "framework/ofGraphics.h"
+#include "editors/EditorFixture.h"
 #include "support/GlTestWindow.h"
 
 namespace {
-// Stays installed after each test: tests that draw later still find the
-// game's window size (the GL test window keeps its context either way).
-ofHeadlessWindow& gameSizedWindow() {
-  static ofHeadlessWindow window;
-  return window;
-}
-
-struct ModelToolTest : testing::Test {
-  ManualClock clock{1000};
-  LevelData data;
-  ModelTool tool;
-  InputState current, previous;
-
-  void SetUp() override {
-    ofSetClock(&clock);
-    ofSetupOpenGL(&gameSizedWindow(), 530, 370, 0);
-    data = LevelData();
-    tool = ModelTool();
-    tool.data = &data;
-  }
-  void TearDown() override {
-    ofSetConsoleInput(nullptr);
-    ofSetClock(nullptr);
-  }
+struct ModelToolTest : EditorFixture<ModelTool> {
   Model& model() { return data.models[0]; }
-  void frame(int n = 1) {
-    for (int i = 0; i < n; ++i) {
-      clock.advance(16);
-      tool.update(current, previous);
-      previous = current;
-    }
-  }
-  // One frame with key down, one after its release.
-  void tap(int key) {
-    current.pressKey(key);
-    frame();
-    current.releaseKey(key);
-    frame();
-  }
   // A press at (x1, y1) and a release at (x2, y2), screen pixels, key held.
-  void drawWall(int key, int x1, int y1, int x2, int y2) {
-    current.pressKey(key);
-    current.pressButton(0, x1, y1);
-    tool.mousePressed(current, previous);
-    current.releaseButton(0, x2, y2);
-    tool.mouseReleased(current, previous);
-    current.releaseKey(key);
-  }
+  void drawWall(int key, int x1, int y1, int x2, int y2) { drag(key, x1, y1, x2, y2); }
 };
 
 std::string frameCounter(const Model& model) {
