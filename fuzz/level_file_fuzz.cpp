@@ -15,67 +15,15 @@
 #include <system_error>
 #include <vector>
 
+#include "FuzzScratch.h"
 #include "framework/ofClock.h"
 #include "framework/ofMath.h"
 #include "level/LevelData.h"
 
 namespace fs = std::filesystem;
+using namespace fuzz;
 
 namespace {
-ManualClock fuzzClock;
-fs::path scratchDir;
-
-[[noreturn]] void fail(const char* what) {
-  std::fprintf(stderr, "level_file_fuzz: %s\n", what);
-  std::abort();
-}
-
-void removeScratchDirectory() {
-  std::error_code ignored;
-  fs::remove_all(scratchDir, ignored);
-}
-
-// load() and save() work on data/ under the working directory, so each fuzzing
-// process gets a folder of its own: parallel jobs never share files and the
-// repository's data/ is never touched. A crash leaves the folder behind.
-// Because of the chdir, give libFuzzer absolute paths: the binary (fork and
-// merge modes run it again), corpora and -artifact_prefix.
-void enterScratchDirectory() {
-  std::string pattern = (fs::temp_directory_path() / "orvane-level-fuzz-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) fail("cannot create a scratch folder");
-  scratchDir = pattern;
-  fs::create_directory(scratchDir / "data");
-  fs::current_path(scratchDir);
-  std::atexit(removeScratchDirectory);
-}
-
-void writeFile(const fs::path& path, const uint8_t* bytes, size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
-  if (!out) fail("cannot write the input file");
-}
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) fail("cannot read a saved file");
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Saved file names depend on the input (save_<count>.xml), so the only safe
-// clean-up is to empty the folder.
-void clearDataFolder() {
-  for (const fs::directory_entry& entry : fs::directory_iterator("data")) {
-    fs::remove_all(entry.path());
-  }
-}
-
-// Every input starts at the same clock reading and random sequence, so that a
-// crashing input fails the same way when it is run again on its own.
-void resetTimeAndRandom() {
-  fuzzClock.now = 0;
-  ofResetElapsedTimeCounter();
-  ofSeedRandom(1);
-}
 
 void drawBoth(const LevelData& data) {
   data.draw(false);
@@ -167,7 +115,7 @@ void exercise(const uint8_t* bytes, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-  enterScratchDirectory();
+  enterScratchDirectory("level_file_fuzz");
   ofSetClock(&fuzzClock);
   return 0;
 }
