@@ -180,9 +180,8 @@ void BM_LoadLevelSet(benchmark::State& state) {
   state.counters["file_KiB"] = static_cast<double>(s.savedBytes) / 1024.0;
 }
 
-void BM_SaveLevelSet(benchmark::State& state) {
-  Scratch& s = scratch();
-  LevelData data = s.generated;
+// Saves data over and over; the numbered copies are removed untimed.
+void timeSaves(benchmark::State& state, LevelData& data) {
   for (auto _ : state) {
     if (!data.save()) {
       state.SkipWithError("save failed");
@@ -192,6 +191,12 @@ void BM_SaveLevelSet(benchmark::State& state) {
     std::remove(("data/save_" + ofToString(data.saveCount) + ".xml").c_str());
     state.ResumeTiming();
   }
+}
+
+void BM_SaveLevelSet(benchmark::State& state) {
+  Scratch& s = scratch();
+  LevelData data = s.generated;
+  timeSaves(state, data);
   // Each save writes the whole set twice: the numbered copy and data.xml.
   state.SetItemsProcessed(state.iterations() * wallCount(s.generated));
   state.SetBytesProcessed(state.iterations() * 2 * fileSize("data/data.xml"));
@@ -261,15 +266,7 @@ void BM_SaveShippedData(benchmark::State& state) {
   scratch();
   LevelData data{LevelData::Empty{}};
   data.load(std::string(ORVANE_SOURCE_DIR) + "/data/data.xml");
-  for (auto _ : state) {
-    if (!data.save()) {
-      state.SkipWithError("save failed");
-      break;
-    }
-    state.PauseTiming();
-    std::remove(("data/save_" + ofToString(data.saveCount) + ".xml").c_str());
-    state.ResumeTiming();
-  }
+  timeSaves(state, data);
 }
 
 BENCHMARK(BM_LoadShippedData)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -41,6 +41,7 @@ void enterScratchDirectory(const char* targetName) {
   fs::create_directory(scratchDir / "data");
   fs::current_path(scratchDir);
   std::atexit(removeScratchDirectory);
+  ofSetClock(&fuzzClock);
 }
 
 void writeFile(const fs::path& path, const uint8_t* bytes, size_t size) {

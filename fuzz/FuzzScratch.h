@@ -23,7 +23,8 @@ extern ManualClock fuzzClock;
 // The game reads data/ under the working directory, so each fuzzing process
 // gets a folder of its own: parallel jobs never share files and the
 // repository's data/ is never touched. Because of the chdir, give libFuzzer
-// absolute paths (the binary, the corpora and -artifact_prefix).
+// absolute paths (the binary, the corpora and -artifact_prefix). Installs
+// fuzzClock as the game's clock too.
 void enterScratchDirectory(const char* targetName);
 
 void writeFile(const std::filesystem::path& path, const uint8_t* bytes, size_t size);

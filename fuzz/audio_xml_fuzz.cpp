@@ -173,7 +173,6 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   enterScratchDirectory("audio_xml_fuzz");
   writeTone("data/a.wav", 1, 22050, 2205);
   writeTone("data/b.wav", 2, 44100, 6000);
-  ofSetClock(&fuzzClock);
   // Start the sound system now, not in the first input, and close it at exit
   // as the game's exit handler does (its service thread must not outlive it).
   initSoundSystem();

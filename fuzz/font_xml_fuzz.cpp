@@ -126,7 +126,6 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   enterScratchDirectory("font_xml_fuzz");
   copyGameFont();
   makeSampleTexts();
-  ofSetClock(&fuzzClock);
   return 0;
 }
 

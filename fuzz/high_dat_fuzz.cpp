@@ -154,7 +154,6 @@ void exercise(const uint8_t* bytes, size_t size) {
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   enterScratchDirectory("high_dat_fuzz");
-  ofSetClock(&fuzzClock);
   return 0;
 }
 

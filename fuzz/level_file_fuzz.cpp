@@ -116,7 +116,6 @@ void exercise(const uint8_t* bytes, size_t size) {
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   enterScratchDirectory("level_file_fuzz");
-  ofSetClock(&fuzzClock);
   return 0;
 }
 
