@@ -133,22 +133,32 @@ void close() {
   current = nullptr;
 }
 
-ChannelHandle acquire() {
+namespace {
+// The first free channel, else the oldest one-shot one, else -1. Music
+// lasts, so taking the oldest channel of all would usually cut off the song.
+int channelToTake(const Device& d) {
+  for (int i = 0; i < channelCount; ++i) {
+    if (!isPlaying(d.channels[i])) return i;
+  }
+  int oldest = -1;
+  for (int i = 0; i < channelCount; ++i) {
+    const Channel& c = d.channels[i];
+    if (c.lasting) continue;
+    if (oldest < 0 || c.startedSerial < d.channels[oldest].startedSerial) oldest = i;
+  }
+  return oldest;
+}
+}  // namespace
+
+ChannelHandle acquire(bool lasting) {
   if (!current) return {};
-  int chosen = -1;
-  for (int i = 0; i < channelCount && chosen < 0; ++i) {
-    if (!isPlaying(current->channels[i])) chosen = i;
-  }
-  if (chosen < 0) {
-    chosen = 0;
-    for (int i = 1; i < channelCount; ++i) {
-      if (current->channels[i].startedSerial < current->channels[chosen].startedSerial) chosen = i;
-    }
-  }
+  const int chosen = channelToTake(*current);
+  if (chosen < 0) return {};
   Channel& c = current->channels[chosen];
   stopChannel(c);
   c.generation += 1;
   c.paused = false;
+  c.lasting = lasting;
   c.startedSerial = ++current->serial;
   return ChannelHandle{chosen, c.generation};
 }

@@ -47,6 +47,9 @@ struct Channel {
   Stream* stream = nullptr;    // the stream playing on this channel, if any
   bool streamPlaying = false;  // the stream has neither ended nor been stopped
   bool paused = false;
+  // Plays a looping or streamed sound (music): it goes on until stopped, so
+  // another sound never takes its channel.
+  bool lasting = false;
   unsigned long startedSerial = 0;
 };
 
@@ -65,8 +68,10 @@ void close();
 std::mutex& lock();
 bool isOpen();
 bool isSilent();
-// A free channel, or the one whose sound started longest ago.
-ChannelHandle acquire();
+// A channel for a new sound: a free one, else the one whose one-shot sound
+// started longest ago. With every channel held by lasting sounds there is
+// none (a stale handle), and the new sound is not heard.
+ChannelHandle acquire(bool lasting);
 // The channel a handle names, or nullptr when stale or closed.
 Channel* channel(const ChannelHandle& handle);
 // Stops what the channel plays and forgets its stream.

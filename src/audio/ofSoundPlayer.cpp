@@ -113,7 +113,7 @@ void ofSoundPlayer::play() {
   if (loop || !multiPlay || stream) {
     if (sound::Channel* previous = sound::channel(channel)) sound::stopChannel(*previous);
   }
-  channel = sound::acquire();
+  channel = sound::acquire(loop || stream != nullptr);
   sound::Channel* c = sound::channel(channel);
   if (!c) return;
   applySettings(*c);

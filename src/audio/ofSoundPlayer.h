@@ -22,7 +22,9 @@ class ofSoundPlayer {
   void loadSound(const std::string& fileName, bool stream = false);
   void unloadSound();
   // Plays on a new channel. Unless multi-play (or when looping), the
-  // previous channel is cut off first; multi-play sounds overlap.
+  // previous channel is cut off first; multi-play sounds overlap. With all
+  // 32 channels busy a sound takes the oldest one-shot sound's channel, never
+  // one that loops or streams (the music).
   void play();
   void stop();
   bool getIsPlaying();

@@ -32,6 +32,11 @@ struct AudioBankTest : testing::Test {
     } while (bank.fadeStep != 0 && n < limit);
     return n;
   }
+
+  static int playingChannels() {
+    std::lock_guard<std::mutex> guard(sound::lock());
+    return sound::playingChannels();
+  }
 };
 }  // namespace
 
@@ -182,4 +187,26 @@ TEST_F(AudioBankTest, AMissingOrEmptyAudioFileLeavesABankThatPlaysNothing) {
     EXPECT_FALSE(bank.playSong("menu", false));
     bank.update();
   }
+}
+
+TEST_F(AudioBankTest, EffectsFillingEveryChannelNeverTakeTheSong) {
+  // Long enough to outlast the test: every effect keeps its channel.
+  writeTone(scratch.path() + "/data/long.wav", 5.0f);
+  scratch.write("data/audio.xml",
+                "<BGM><bgm tag=\"menu\" path=\"menu.wav\"/></BGM>"
+                "<SE><se tag=\"long\" path=\"long.wav\"/></SE>");
+  AudioBank bank;
+  bank.playSong("menu", false);
+  TaggedAudio& effect = *bank.effects[0];
+  for (int i = 0; i < 40; ++i) bank.playEffect("long");
+  EXPECT_TRUE(bank.currentSong->getIsPlaying());
+  EXPECT_TRUE(effect.getIsPlaying());  // the newest took an older effect's channel
+  EXPECT_EQ(playingChannels(), sound::channelCount);
+
+  // A paused song keeps its channel too, and resumes.
+  bank.pauseSong();
+  for (int i = 0; i < 40; ++i) bank.playEffect("long");
+  bank.resumeSong();
+  EXPECT_TRUE(bank.currentSong->getIsPlaying());
+  EXPECT_FALSE(bank.currentSong->paused);
 }
