@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <iomanip>
 #include <sstream>
@@ -30,8 +31,12 @@ int ofToInt(const std::string& text) {
   return static_cast<int>(value);
 }
 
+// strtof also reads "nan", "inf" and "infinity", and gives infinity for text
+// beyond the float range: none of these is a usable amount, and one of them
+// would spread through every sum it enters.
 float ofToFloat(const std::string& text) {
-  return std::strtof(text.c_str(), nullptr);
+  const float value = std::strtof(text.c_str(), nullptr);
+  return std::isfinite(value) ? value : 0.0f;
 }
 
 bool ofIsRegularFile(const std::string& path) {

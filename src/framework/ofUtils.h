@@ -14,7 +14,8 @@ std::string ofToString(bool value);
 // The first integer a "%d" scan reads ("12abc" 12, " -7" -7, "3.9" 3); 0 when
 // the text does not begin with a number.
 int ofToInt(const std::string& text);
-// The same with "%f" into a float ("2.5x" 2.5); 0 when there is no number.
+// The same with "%f" into a float ("2.5x" 2.5); 0 when there is no number
+// or when it is not finite ("nan", "inf", "1e39").
 float ofToFloat(const std::string& text);
 
 // True when path names a regular file. Loaders check this first: reading a

@@ -1,6 +1,7 @@
 #include "shell/HighScores.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -17,12 +18,14 @@ void putFloat(unsigned char* out, float value) {
   for (int i = 0; i < 4; ++i) out[i] = static_cast<unsigned char>(bits >> (8 * i));
 }
 
+// Not-a-number or infinity would break the ranking and print as "nan":
+// such a field reads as 0.
 float getFloat(const unsigned char* in) {
   uint32_t bits = 0;
   for (int i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(in[i]) << (8 * i);
   float value;
   std::memcpy(&value, &bits, 4);
-  return value;
+  return std::isfinite(value) ? value : 0.0f;
 }
 
 template <typename T>

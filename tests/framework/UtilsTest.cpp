@@ -28,6 +28,8 @@ TEST(ToNumber, ReadsTheLeadingNumberOrGivesZero) {
       {"12abc", 12, 12.0f}, {" -7", -7, -7.0f}, {"3.9", 3, 3.9f},   {"2.5x", 2, 2.5f},
       {"abc", 0, 0.0f},     {"", 0, 0.0f},      {"1e3", 1, 1000.0f}, {"+4", 4, 4.0f},
       {"99999999999", 2147483647, 99999999999.0f},
+      // Numbers that are not finite are no amount at all.
+      {"nan", 0, 0.0f},     {"-inf", 0, 0.0f},  {"Infinity", 0, 0.0f}, {"1e39", 1, 0.0f},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ofToInt(c.text), c.asInt) << c.text;

@@ -78,6 +78,18 @@ TEST(HighScores, TheFileIs70LittleEndianBytesAndRoundTripsBitForBit) {
   EXPECT_EQ(scratch.read("data/high.dat"), bytes);
 }
 
+TEST(HighScores, NumbersThatAreNotFiniteReadAsZero) {
+  ScratchFolder scratch;
+  HighScores written;
+  written.bestTimes = {NAN, INFINITY, -INFINITY, 4, 5};
+  written.bestFuel = {1, 2, 3, NAN, -INFINITY};
+  ASSERT_TRUE(written.save());
+  HighScores loaded;
+  ASSERT_TRUE(loaded.load());
+  EXPECT_EQ(loaded.bestTimes, (std::vector<float>{0, 0, 0, 4, 5}));
+  EXPECT_EQ(loaded.bestFuel, (std::vector<float>{1, 2, 3, 0, 0}));
+}
+
 TEST(HighScores, AShortFileReplacesOnlyWhatItCovers) {
   ScratchFolder scratch;
   HighScores written;
