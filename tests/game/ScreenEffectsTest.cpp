@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "framework/ofMath.h"
 #include "support/GameFixture.h"
 
@@ -56,12 +58,22 @@ TEST_F(ScreenEffects, ThunderWaitsARandomSecondToTenFirst) {
   start(emptyLevel());
   ofSeedRandom(3u);
   game->startCycle(1000, 10000, ofColor(81, 40, 130), 0.5f);
-  EXPECT_GE(game->cycleNext, 1000);
-  EXPECT_LT(game->cycleNext, 10000);
-  const float first = game->cycleNext;
+  const float wait = game->cycleNext;
+  EXPECT_GE(wait, 1000);
+  EXPECT_LT(wait, 10000);
+  // Every frame up to the first one past the wait; a flash is at full
+  // opacity only in the frame that starts it.
   const int start = ofGetElapsedTimeMillis();
-  while (game->flashDone && ofGetElapsedTimeMillis() - start < 11000) frame();
-  EXPECT_GT(ofGetElapsedTimeMillis() - start, first);
+  std::vector<int> flashedAt;
+  for (int i = 0; i < 700 && ofGetElapsedTimeMillis() - start <= wait; ++i) {  // 700 frames: 11.2 s
+    frame();
+    if (!game->flashDone && game->flashAlpha == 255) {
+      flashedAt.push_back(ofGetElapsedTimeMillis() - start);
+    }
+  }
+  ASSERT_EQ(flashedAt.size(), 1u);
+  EXPECT_GT(flashedAt[0], wait);
+  EXPECT_LE(flashedAt[0], wait + 16);
 }
 
 TEST_F(ScreenEffects, AShakeJittersForItsDurationThenStopsExactly) {

@@ -16,6 +16,14 @@ Model animated(const std::string& guid, int frames, const std::string& se = "", 
   model.playOnce = playOnce;
   return model;
 }
+
+// The effects with this tag play and no other effect does.
+bool onlyEffectPlaying(Game& game, const std::string& tag) {
+  for (auto& effect : game.ownAudio.effects) {
+    if (effect->getIsPlaying() != (effect->tag == tag)) return false;
+  }
+  return true;
+}
 }  // namespace
 
 TEST_F(Zones, OverlappingOneShotZonesFireInSuccessiveFrames) {
@@ -50,6 +58,17 @@ TEST_F(Zones, FuelAddsItsAmountAndTakesThePickupsOfThisLevelOnly) {
   EXPECT_EQ(game->levelData->levels[1].modelRefs.size(), 1u);
   EXPECT_TRUE(effectPlaying("fuel"));
   EXPECT_TRUE(level().warps.empty());
+}
+
+TEST_F(Zones, FuelThatIsNoFiniteNumberAddsNothing) {
+  for (const char* amount : {"nan", "inf", "-infinity", "1e39"}) {
+    LevelData data = emptyLevel();
+    data.levels[0].warps = {zone(90, 90, 20, 20, "fuel", amount)};
+    start(data);
+    frame();
+    EXPECT_EQ(game->fuel, 10) << amount;
+    EXPECT_TRUE(level().warps.empty()) << amount;
+  }
 }
 
 TEST_F(Zones, MarkSetsTheCheckpointEveryFrameAndFaceUsesItsLetter) {
@@ -171,7 +190,7 @@ TEST_F(Zones, OneShotCommandsActAndDisappear) {
   };
   const Case cases[] = {
       {"shake", "2000", [](Game& g) { return g.shakeDuration == 2000; }, "shaking"},
-      {"sound", "ding", [](Game&) { return true; }, "ding"},
+      {"sound", "ding", [](Game& g) { return onlyEffectPlaying(g, "ding"); }, "ding"},
       {"cycle_siren", "", [](Game& g) { return g.cycleOn && g.cycleMin == 500 && g.cycleColor.r == 40; }, ""},
       {"cycle_thunder", "", [](Game& g) { return g.cycleOn && g.cycleMax == 10000 && g.cycleRate == 0.5f; }, ""},
       {"cycle_end", "", [](Game& g) { return !g.cycleOn; }, ""},
@@ -247,8 +266,9 @@ TEST_F(Zones, TheFinishEndsTheRunOnTheFirstFrameAfter5500ms) {
   EXPECT_EQ(game->vel.x, 0);
   const float time = game->playTime;
   const int started = game->finishStart;
-  int frameCount = 0;
-  while (frame()) ++frameCount;
+  bool running = true;
+  for (int i = 0; i < 400 && running; ++i) running = frame();  // 5.5 s is 344 frames
+  ASSERT_FALSE(running) << "the finish never ended the run";
   EXPECT_GT(ofGetElapsedTimeMillis() - started, 5500);
   EXPECT_LE(ofGetElapsedTimeMillis() - started, 5516);
   EXPECT_EQ(game->playTime, time);  // the clock stops at the finish

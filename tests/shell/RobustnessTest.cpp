@@ -34,6 +34,9 @@ struct Case {
   bool runStarts;    // holding Enter on the title starts a run
 };
 
+// A failing case names itself.
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
 // Tags that do not match: no parser takes this for a document.
 const std::string garbage = "<Levels><Level guid=\"x\"></Levels>";
 
