@@ -46,6 +46,10 @@ ofxVec2f mouseOf(const InputState& input) {
   return ofxVec2f(static_cast<float>(input.mouseX), static_cast<float>(input.mouseY));
 }
 
+ofxVec2f mouseStepOf(const InputState& input) {
+  return ofxVec2f(static_cast<float>(input.mouseStepX), static_cast<float>(input.mouseStepY));
+}
+
 bool isNear(const ofxVec2f& a, const ofxVec2f& p) { return a.distance(p) < pickRadius; }
 
 bool isWallKey(int key) { return key == WALL_SOLID || key == WALL_FLICKER || key == WALL_FADE; }

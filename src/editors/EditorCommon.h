@@ -31,6 +31,8 @@ ModelFrame* editedFrame(LevelData* data);
 const LevelData& shownData(const LevelData* data);
 
 ofxVec2f mouseOf(const InputState& input);
+// How far the latest mouse event moved the mouse.
+ofxVec2f mouseStepOf(const InputState& input);
 // a is closer than pickRadius to p.
 bool isNear(const ofxVec2f& a, const ofxVec2f& p);
 // 'w', 'e' and 't': the keys that draw walls of their own type.

@@ -132,8 +132,10 @@ void LevelTool::mouseReleased(const InputState& current, const InputState&) {
   clickKey = -1;
 }
 
-void LevelTool::pan(const InputState& current, const InputState& previous) {
-  offset += mouseOf(current) - mouseOf(previous);
+// Each drag event moves the view by its own step: the difference of the two
+// snapshots would count the earlier drag events of the frame again.
+void LevelTool::pan(const InputState& current, const InputState&) {
+  offset += mouseStepOf(current);
 }
 
 bool LevelTool::snapToWallEnd(ofxVec2f screenPoint, ofxVec2f& out) const {

@@ -53,14 +53,18 @@ void ModelTool::readModelKeys(const InputState& current, const InputState& previ
 }
 
 // '*' adds a frame at the end and moves one frame on, so it shows the new
-// frame only when the last one was shown; '|' never removes the last frame.
+// frame only when the last one was shown; a model without frames (or with
+// none shown) shows the new one. '|' never removes the last frame.
 void ModelTool::readFrameKeys(const InputState& current, const InputState& previous) {
   Model* model = editedModel(data);
-  if (!model || !model->hasCurrentFrame()) return;
+  if (!model) return;
   if (wentDown(current.keyAsterisk, previous.keyAsterisk)) {
+    const bool hadFrame = model->hasCurrentFrame();
     model->frames.emplace_back();
-    model->currentFrame += 1;
+    model->currentFrame =
+        hadFrame ? model->currentFrame + 1 : static_cast<int>(model->frames.size()) - 1;
   }
+  if (!model->hasCurrentFrame()) return;
   if (wentDown(current.keyBar, previous.keyBar) && model->frames.size() > 1) {
     model->frames.erase(model->frames.begin() + model->currentFrame);
     model->currentFrame = std::max(model->currentFrame - 1, 0);
@@ -84,8 +88,9 @@ void ModelTool::mouseReleased(const InputState& current, const InputState&) {
   clickKey = -1;
 }
 
-void ModelTool::pan(const InputState& current, const InputState& previous) {
-  origin += mouseOf(current) - mouseOf(previous);
+// By the drag event's own step, as the level tool pans.
+void ModelTool::pan(const InputState& current, const InputState&) {
+  origin += mouseStepOf(current);
 }
 
 bool ModelTool::snapToWallEnd(ofxVec2f screenPoint, ofxVec2f& out) const {
@@ -150,9 +155,7 @@ void ModelTool::drawOverlay() const {
   const LevelData& shown = shownData(data);
   const Model& model = shown.getCurrentModel();
   drawTitle(shown.currentModel, shown.models.size(), "modeling");
-  ofDrawBitmapString("frame: " + ofToString(model.currentFrame + 1) + " of " +
-                         ofToString(static_cast<int>(model.frames.size())),
-                     static_cast<float>(ofGetWidth() - 140), 15);
+  ofDrawBitmapString(frameCounterText(model), static_cast<float>(ofGetWidth() - 140), 15);
   drawParams(paramsHidden, {
                                "2->solid: " + ofToString(model.solid),
                                "3->'-' 4->'+' animation speed: " + ofToString(model.animSpeed),
@@ -160,4 +163,9 @@ void ModelTool::drawOverlay() const {
                                "6->guid: " + model.guid,
                                "7->SE: " + model.SE,
                            });
+}
+
+std::string frameCounterText(const Model& model) {
+  const int shown = model.hasCurrentFrame() ? model.currentFrame + 1 : 0;
+  return "frame: " + ofToString(shown) + " of " + ofToString(static_cast<int>(model.frames.size()));
 }

@@ -5,6 +5,8 @@
 // animation played while space is held. The application owns the tool and
 // drives it while the modeling tool is active.
 
+#include <string>
+
 #include "framework/InputState.h"
 #include "framework/ofTypes.h"
 #include "level/LevelData.h"
@@ -48,3 +50,7 @@ class ModelTool {
   void drawFrames() const;
   void drawOverlay() const;
 };
+
+// The counter of the shown frame, "frame: 2 of 5"; "frame: 0 of 0" for a
+// model without frames.
+std::string frameCounterText(const Model& model);

@@ -68,15 +68,23 @@ const bool* InputState::flagFor(int key) const {
 
 void InputState::pressKey(int key) {
   lastKey = key;
+  lastKeyUnseen = true;
+  lastKeyCleared = false;
   if (bool* flag = flagFor(key)) *flag = true;
 }
 
 void InputState::releaseKey(int key) {
-  lastKey = -1;
+  if (lastKeyUnseen) {
+    lastKeyCleared = true;
+  } else {
+    lastKey = -1;
+  }
   if (bool* flag = flagFor(key)) *flag = false;
 }
 
 void InputState::moveMouse(int x, int y) {
+  mouseStepX = x - mouseX;
+  mouseStepY = y - mouseY;
   mouseX = x;
   mouseY = y;
 }
@@ -104,4 +112,13 @@ bool keyWentDown(const InputState& current, const InputState& previous, int code
 bool keyHeld(const InputState& current, int code) {
   const bool* flag = current.flagFor(code);
   return flag && *flag;
+}
+
+// The release is applied before the copy, so previous holds -1 after a tap
+// and a second tap in the next frame counts as going down again.
+void endFrame(InputState& current, InputState& previous) {
+  if (current.lastKeyCleared) current.lastKey = -1;
+  current.lastKeyUnseen = false;
+  current.lastKeyCleared = false;
+  previous = current;
 }

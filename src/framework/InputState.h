@@ -1,7 +1,8 @@
 #pragma once
 // A snapshot of the keyboard and mouse: the last key code, 59 key flags, the
 // mouse position and three buttons. The application keeps a current and a
-// previous copy; every reader decides by comparing the two.
+// previous copy; every reader decides by comparing the two, and endFrame
+// moves the current one into the previous one at the end of each frame.
 
 #include <cstdint>
 
@@ -22,12 +23,23 @@ struct InputState {
   int32_t mouseX = 0;
   int32_t mouseY = 0;
   bool mouseLeft = false, mouseMiddle = false, mouseRight = false;
+  // How far the latest mouse event moved the mouse, in pixels. A drag follows
+  // this rather than the two snapshots: several drag events can arrive
+  // between two frames.
+  int32_t mouseStepX = 0;
+  int32_t mouseStepY = 0;
+  // lastKey was pressed after the last frame ended, so no frame has seen it.
+  bool lastKeyUnseen = false;
+  // A key was released while lastKey was unseen; endFrame clears lastKey.
+  bool lastKeyCleared = false;
 
   // lastKey -1, every flag false, mouse at (0, 0).
   void reset();
   // lastKey = key; the flag of that code (if any) is set.
   void pressKey(int key);
   // lastKey = -1 whatever key was released; the flag of that code is cleared.
+  // A key pressed since the last frame stays the last key until that frame
+  // has seen it (endFrame), so that a quick tap is not lost.
   void releaseKey(int key);
   void moveMouse(int x, int y);
   // Buttons 0, 1, 2 set left, middle, right; others only move the mouse.
@@ -60,3 +72,8 @@ bool codeWentDown(const InputState& current, const InputState& previous, int cod
 bool keyHeld(const InputState& current, int code);
 // The flag of key code went down between the snapshots.
 bool keyWentDown(const InputState& current, const InputState& previous, int code);
+// The last step of every frame: the frame has seen the last key, so a
+// release that waited for it clears it now; then previous becomes a copy of
+// current. A key tapped between two frames is thus the last key for exactly
+// one frame.
+void endFrame(InputState& current, InputState& previous);

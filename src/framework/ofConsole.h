@@ -6,7 +6,9 @@
 #include <string>
 
 // Prints prompt (if not empty) and reads one whitespace-delimited word of any
-// length. False, with word untouched, at end of input.
+// length from the line typed. False, with word untouched, when that line is
+// empty (the user cancels with a bare Enter) or at end of input; words after
+// the first on a line answer the next questions.
 bool ofReadConsoleWord(const std::string& prompt, std::string& word);
 // Replaces standard input for console reads (nullptr restores it); for tests.
 void ofSetConsoleInput(std::istream* in);

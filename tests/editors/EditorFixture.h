@@ -41,7 +41,7 @@ struct EditorFixture : testing::Test {
     for (int i = 0; i < n; ++i) {
       clock.advance(16);
       tool.update(current, previous);
-      previous = current;
+      endFrame(current, previous);
     }
   }
   // One frame with key down, one after its release.
@@ -49,6 +49,24 @@ struct EditorFixture : testing::Test {
     current.pressKey(key);
     frame();
     current.releaseKey(key);
+    frame();
+  }
+  // Down and up again before the next frame, then that frame.
+  void quickTap(int key) {
+    current.pressKey(key);
+    current.releaseKey(key);
+    frame();
+  }
+  // A right-button drag from (x, y) as the application forwards it: steps
+  // drag events of (dx, dy) pixels each, perFrame of them between two frames.
+  void rightDrag(int x, int y, int steps, int dx, int dy, int perFrame) {
+    current.pressButton(2, x, y);
+    for (int i = 1; i <= steps; ++i) {
+      current.pressButton(2, x + i * dx, y + i * dy);
+      tool.pan(current, previous);
+      if (i % perFrame == 0) frame();
+    }
+    current.releaseButton(2, x + steps * dx, y + steps * dy);
     frame();
   }
   // Holds key while the left button goes down at (x1, y1) and up at (x2, y2).

@@ -18,6 +18,19 @@
 namespace {
 struct LevelToolTest : EditorFixture<LevelTool> {
   Level& level() { return data.levels[0]; }
+  // A key that asks for a word on the console, its question, and what it sets.
+  struct Prompt {
+    int key;
+    const char* question;
+    std::function<std::string()> value;
+  };
+  std::vector<Prompt> levelPrompts() {
+    return {
+        {364, "level guid: ", [this] { return level().guid; }},
+        {'$', "map id: ", [this] { return tool.mapId; }},
+        {'%', "receiver id: ", [this] { return tool.receiverId; }},
+    };
+  }
 };
 
 void expectPoint(const ofxVec2f& p, float x, float y, const std::string& what) {
@@ -266,24 +279,16 @@ TEST_F(LevelToolTest, ConsoleWordsAreAskedForAndNothingTypedChangesNothing) {
   level().guid = "old";
   data.models[0].guid = "old";
   tool.mapId = tool.receiverId = "old";
-  struct Case {
-    int key;
-    const char* prompt;
-    std::function<std::string()> value;
-  };
-  const Case cases[] = {
-      {364, "level guid: ", [&] { return level().guid; }},
-      {'$', "map id: ", [&] { return tool.mapId; }},
-      {'%', "receiver id: ", [&] { return tool.receiverId; }},
-      {'6', "model guid: ", [&] { return data.models[0].guid; }},
-  };
+  std::vector<Prompt> cases = levelPrompts();
+  cases.push_back({'6', "model guid: ", [&] { return data.models[0].guid; }});
   struct Typed {
     const char* text;
     const char* value;
   };
-  for (const Case& c : cases) {
+  for (const Prompt& c : cases) {
     for (const Typed typed :
-         {Typed{"", "old"}, Typed{"  \n ", "old"}, Typed{" new words\n", "new"}}) {
+         {Typed{"", "old"}, Typed{"  \n ", "old"}, Typed{"\nlater\n", "old"},
+          Typed{" new words\n", "new"}}) {
       std::istringstream console(typed.text);
       ofSetConsoleInput(&console);
       testing::internal::CaptureStdout();
@@ -291,8 +296,8 @@ TEST_F(LevelToolTest, ConsoleWordsAreAskedForAndNothingTypedChangesNothing) {
       frame();
       current.releaseKey(c.key);
       frame();
-      EXPECT_EQ(testing::internal::GetCapturedStdout(), c.prompt);
-      EXPECT_EQ(c.value(), typed.value) << c.prompt << "'" << typed.text << "'";
+      EXPECT_EQ(testing::internal::GetCapturedStdout(), c.question);
+      EXPECT_EQ(c.value(), typed.value) << c.question << "'" << typed.text << "'";
     }
   }
   tool.mapId = "";
@@ -301,15 +306,49 @@ TEST_F(LevelToolTest, ConsoleWordsAreAskedForAndNothingTypedChangesNothing) {
   EXPECT_EQ(tool.mapId, "new");  // '4' copies the level's guid
 }
 
-TEST_F(LevelToolTest, RightDragsPanAndHomeResetsTheOffset) {
-  previous.moveMouse(10, 10);
-  current.pressButton(2, 25, 5);
-  tool.pan(current, previous);
-  tool.pan(current, previous);
-  expectPoint(tool.offset, 30, -10, "panned");
+TEST_F(LevelToolTest, RightDragsPanAsFarAsTheMouseMovedAndHomeResetsTheOffset) {
+  struct Case {
+    const char* name;
+    int steps, dx, dy, perFrame;
+    bool frameBeforeDrag;  // else the mouse arrives without a button in the drag's frame
+  };
+  const Case cases[] = {
+      {"one 2-pixel move a frame", 20, 2, 0, 1, true},
+      {"five moves a frame", 20, 2, 0, 5, true},
+      {"twenty moves in one frame", 20, 2, -1, 20, true},
+      {"moved there in the same frame", 3, -4, 5, 3, false},
+  };
+  for (const Case& c : cases) {
+    tool.resetOffset();
+    current.moveMouse(100, 100);
+    if (c.frameBeforeDrag) frame();
+    rightDrag(100, 100, c.steps, c.dx, c.dy, c.perFrame);
+    expectPoint(tool.offset, static_cast<float>(c.steps * c.dx),
+                static_cast<float>(c.steps * c.dy), c.name);
+  }
   current.pressKey(KEY_HOME);
   frame();
   expectPoint(tool.offset, 0, 0, "home");
+}
+
+TEST_F(LevelToolTest, LastKeyCommandsCountAKeyTappedBetweenFramesOnce) {
+  level().guid = "old";
+  tool.mapId = tool.receiverId = "old";
+  for (const Prompt& c : levelPrompts()) {
+    std::istringstream console("first\nsecond\n");
+    ofSetConsoleInput(&console);
+    testing::internal::CaptureStdout();
+    quickTap(c.key);
+    frame(2);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.question);
+    EXPECT_EQ(c.value(), "first") << c.question;
+  }
+  // Three walls under the mouse: a tapped Delete removes one.
+  level().walls.assign(3, Wall(50, 50, 90, 90, 1, 1, 1, 'w'));
+  current.moveMouse(50, 50);
+  quickTap(127);
+  frame(2);
+  EXPECT_EQ(level().walls.size(), 2u);
 }
 
 TEST_F(LevelToolTest, EveryOperationIsSafeWithoutALevelOrAModel) {

@@ -23,11 +23,6 @@ struct ModelToolTest : EditorFixture<ModelTool> {
   // A press at (x1, y1) and a release at (x2, y2), screen pixels, key held.
   void drawWall(int key, int x1, int y1, int x2, int y2) { drag(key, x1, y1, x2, y2); }
 };
-
-std::string frameCounter(const Model& model) {
-  return "frame: " + std::to_string(model.currentFrame + 1) + " of " +
-         std::to_string(model.frames.size());
-}
 }  // namespace
 
 TEST_F(ModelToolTest, StarAddsAFrameAtTheEndAndBarRemovesTheShownOne) {
@@ -43,16 +38,18 @@ TEST_F(ModelToolTest, StarAddsAFrameAtTheEndAndBarRemovesTheShownOne) {
       {3, 0, '|', "frame: 1 of 2", {1, 2}},
       {3, 2, '|', "frame: 2 of 2", {0, 1}},
       {1, 0, '|', "frame: 1 of 1", {0}},
+      {0, 0, '*', "frame: 1 of 1", {-1}},  // a model without frames gets its first
+      {0, 0, '|', "frame: 0 of 0", {}},
   };
   for (const Case& c : cases) {
     model().frames.assign(c.frames, ModelFrame());
     for (int i = 0; i < c.frames; ++i) model().frames[i].walls = {Wall(i, 0, i, 9, 1, 1, 1, 'w')};
     model().currentFrame = c.shown;
-    const std::string was = frameCounter(model());
+    const std::string was = frameCounterText(model());
     tap(c.key);
     std::vector<float> names;
     for (const ModelFrame& f : model().frames) names.push_back(f.walls.empty() ? -1 : f.walls[0].x);
-    EXPECT_EQ(frameCounter(model()), c.counter) << char(c.key) << " on " << was;
+    EXPECT_EQ(frameCounterText(model()), c.counter) << char(c.key) << " on " << was;
     EXPECT_EQ(names, c.frameNames) << char(c.key) << " on " << was;
   }
 }
@@ -150,6 +147,14 @@ TEST_F(ModelToolTest, WallEndsSnapAcrossFramesWhileEditsStayInTheShownFrame) {
   EXPECT_EQ(model().frames[0].walls.size(), 1u);
 }
 
+TEST_F(ModelToolTest, ADeleteTappedBetweenFramesRemovesOneWall) {
+  model().frames[0].walls.assign(3, Wall(0, 0, 9, 9, 1, 1, 1, 'w'));
+  current.moveMouse(265, 185);
+  quickTap(127);
+  frame(2);
+  EXPECT_EQ(model().frames[0].walls.size(), 2u);
+}
+
 TEST_F(ModelToolTest, SpaceHeldPlaysTheAnimationWhileFadingWallsAlwaysStep) {
   model().frames.resize(3);
   model().frames[0].walls = {Wall(0, 0, 9, 9, 1, 1, 1, 't')};
@@ -166,12 +171,12 @@ TEST_F(ModelToolTest, SpaceHeldPlaysTheAnimationWhileFadingWallsAlwaysStep) {
   EXPECT_EQ(alpha, 80);  // stepped twice in that frame
 }
 
-TEST_F(ModelToolTest, RightDragsPanAndHomeCentresAgain) {
-  previous.moveMouse(10, 10);
-  current.pressButton(2, 25, 5);
-  tool.pan(current, previous);
-  EXPECT_EQ(tool.origin.x, 280);
-  EXPECT_EQ(tool.origin.y, 180);
+TEST_F(ModelToolTest, RightDragsPanAsFarAsTheMouseMovedAndHomeCentresAgain) {
+  current.moveMouse(100, 100);
+  frame();
+  rightDrag(100, 100, 20, 2, -1, 5);  // five drag events a frame
+  EXPECT_EQ(tool.origin.x, 265 + 40);
+  EXPECT_EQ(tool.origin.y, 185 - 20);
   current.pressKey(KEY_HOME);
   frame();
   EXPECT_EQ(tool.origin.x, 265);
@@ -191,8 +196,8 @@ TEST_F(ModelToolTest, EveryOperationIsSafeWithoutAModelOrAFrame) {
     std::istringstream console("word word");
     ofSetConsoleInput(&console);
     testing::internal::CaptureStdout();
-    for (int key : std::vector<int>{260, '1', '2', '3', '4', '5', '6', '7', KEY_HOME, '*', '|', 127,
-                                    '8', 'p', ' ', 'r'}) {
+    for (int key : std::vector<int>{260, '1', '2', '3', '4', '5', '6', '7', KEY_HOME, '|', 127, '8',
+                                    'p', ' ', 'r'}) {
       tap(key);
     }
     for (int key : {'w', 'e', 't'}) drawWall(key, 10, 10, 20, 20);
@@ -200,10 +205,11 @@ TEST_F(ModelToolTest, EveryOperationIsSafeWithoutAModelOrAFrame) {
     tool.pickColor(ofxVec2f(10, 10));
     ofxVec2f end;
     EXPECT_FALSE(tool.snapToWallEnd(ofxVec2f(10, 10), end));
+    tap('*');
     testing::internal::GetCapturedStdout();
   }
   EXPECT_TRUE(noModels.models.empty());
-  EXPECT_TRUE(frameless.models[0].frames.empty());
+  EXPECT_EQ(frameless.models[0].frames.size(), 1u);  // '*' gave it its first frame
 }
 
 namespace {
