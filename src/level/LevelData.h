@@ -52,7 +52,10 @@ class LevelData {
   // labels, zones, receivers and gravity points too.
   void draw(bool showMarkers) const;
 
-  // Writes "save_<count>.xml" and "data.xml" (count raised by one first).
+  // Writes "save_<count>.xml" and "data.xml" (count raised by one first,
+  // and further past numbered copies that are already there: none is
+  // written over). A "data.xml" that does not load is first kept beside as
+  // "data.xml.broken" (or the next free "data.xml.broken.N").
   // False, with the count as it was and the reason logged, if either fails.
   bool save();
   // Replaces everything from data/fileName. A file that cannot be read or

@@ -1,8 +1,11 @@
 // Reading and writing a LevelData as XML: "Info", "Models" and "Levels" as
 // top-level siblings. Numbers are written as truncated integers.
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 
 #include "framework/ofConsole.h"
 #include "framework/ofMath.h"
@@ -156,6 +159,44 @@ void readLevelContent(XmlSettings& xml, Level& level) {
   }
 }
 
+// Any directory entry counts, a dangling link included: none is written over.
+bool taken(const std::string& path) {
+  std::error_code ignored;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
+}
+
+std::string numberedCopyName(int n) { return "save_" + ofToString(n) + ".xml"; }
+
+// The first number from `from` on whose numbered copy is not there yet; -1
+// when the range has run out.
+int freeCopyNumber(int from) {
+  for (int n = from;; ++n) {
+    if (!taken(ofToDataPath(numberedCopyName(n)))) return n;
+    if (n == INT_MAX) return -1;
+  }
+}
+
+// A file that is there but does not load is moved aside under the first free
+// name of name.broken, name.broken.1, ... before a save takes its place, so
+// that its bytes are never lost. False (logged) when it could not be moved.
+bool keepUnreadable(const std::string& name) {
+  const std::string path = ofToDataPath(name);
+  // Only regular files are read: opening a pipe could wait forever.
+  if (!ofIsRegularFile(path)) return true;
+  XmlSettings probe;
+  if (probe.loadFile(name)) return true;
+  std::string kept = path + ".broken";
+  for (int n = 1; taken(kept); ++n) kept = path + ".broken." + ofToString(n);
+  if (std::rename(path.c_str(), kept.c_str()) != 0) {
+    ofLog(OF_ERROR, "could not save %s: it does not load and could not be kept as %s: %s",
+          path.c_str(), kept.c_str(), std::strerror(errno));
+    return false;
+  }
+  ofLog(OF_WARNING, "%s could not be read (%s); kept it as %s before saving over it",
+        path.c_str(), probe.lastError().c_str(), kept.c_str());
+  return true;
+}
+
 Level readLevel(XmlSettings& xml, int l) {
   Level level{Level::Blank{}};
   level.guid = xml.getAttribute("Level", "guid", "", l);
@@ -169,9 +210,16 @@ Level readLevel(XmlSettings& xml, int l) {
 }  // namespace
 
 bool LevelData::save() {
-  XmlSettings xml;
+  // Numbered copies are never written over: the count skips to a free one.
   // A count already at the top of the range stays there.
-  const int newCount = saveCount < INT_MAX ? saveCount + 1 : saveCount;
+  const int newCount = freeCopyNumber(saveCount < INT_MAX ? saveCount + 1 : saveCount);
+  if (newCount < 0) {
+    ofLog(OF_ERROR, "could not save %s: it is there already and no higher number is left",
+          ofToDataPath(numberedCopyName(INT_MAX)).c_str());
+    return false;
+  }
+  if (!keepUnreadable("data.xml")) return false;
+  XmlSettings xml;
   xml.addTag("Info");
   xml.setAttribute("Info", "count", newCount, 0);
   xml.addTag("Models");
@@ -183,7 +231,7 @@ bool LevelData::save() {
   for (size_t s = 0; s < levels.size(); ++s) writeLevel(xml, levels[s], static_cast<int>(s));
   xml.popTag();
 
-  for (const std::string& name : {"save_" + ofToString(newCount) + ".xml", std::string("data.xml")}) {
+  for (const std::string& name : {numberedCopyName(newCount), std::string("data.xml")}) {
     if (!xml.saveFile(name)) {
       ofLog(OF_ERROR, "could not save %s: %s", ofToDataPath(name).c_str(), xml.lastError().c_str());
       return false;

@@ -2,6 +2,8 @@
 // level tool or the modeling tool; the application handles the keys common
 // to all three and forwards the mouse to the tool of editorMode.
 
+#include <string>
+
 #include "framework/ofAppRunner.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
@@ -12,20 +14,34 @@ enum EditorMode { GAME_TEST = 0, LEVEL_TOOL = 1, MODEL_TOOL = 2 };
 }
 
 void testApp::enterEditing() {
+  // The levels are opened once; after that what is being edited, saved or
+  // not, stays in memory until the program ends.
+  if (!editSetOpened) openEditSet();
+  editing = true;
+  editorMode = LEVEL_TOOL;
+  ofShowCursor();
+}
+
+void testApp::openEditSet() {
   // Open on the game's own levels: a save right away must not replace
   // data.xml with an empty set.
   if (!editData.load("data.xml")) {
     editData = LevelData();
     ofLog(OF_WARNING, "editing a fresh level set");
   }
-  editing = true;
-  editorMode = LEVEL_TOOL;
-  ofShowCursor();
+  editSetOpened = true;
+}
+
+void testApp::startGameTest() {
+  noLevelToFly = !game.start(editData);
+  if (noLevelToFly) ofLog(OF_WARNING, "game test: the edited set has no level to fly");
 }
 
 void testApp::updateEditing() {
   switch (editorMode) {
-    case GAME_TEST: game.update(input, previousInput); break;
+    case GAME_TEST:
+      if (!noLevelToFly) game.update(input, previousInput);
+      break;
     case LEVEL_TOOL: levelTool.update(input, previousInput); break;
     case MODEL_TOOL: modelTool.update(input, previousInput); break;
     default: break;
@@ -49,11 +65,28 @@ void testApp::updateEditing() {
 
 void testApp::drawEditing() {
   switch (editorMode) {
-    case GAME_TEST: game.draw(input); break;
+    case GAME_TEST:
+      if (noLevelToFly) {
+        drawNoLevelToFly();
+      } else {
+        game.draw(input);
+      }
+      break;
     case LEVEL_TOOL: levelTool.draw(input); break;
     case MODEL_TOOL: modelTool.draw(input); break;
     default: break;
   }
+}
+
+// Said in the window, in the menu's colour, instead of the last run's picture.
+void testApp::drawNoLevelToFly() {
+  const int w = ofGetWidth(), h = ofGetHeight();
+  ofSetColor(255, 211, 0);
+  auto centred = [&](const std::string& text, int y) {
+    font.drawString(text, w / 2 - font.stringWidth(text) / 2, static_cast<float>(y));
+  };
+  centred("no level to fly", h / 2);
+  centred("F1 -> level tool", h / 2 + 20);
 }
 
 // Runs on every key press event, so key repeat repeats all but F1.
@@ -62,7 +95,7 @@ void testApp::editingKeyPressed(int key) {
     editorMode += 1;
     if (editorMode == 3) {
       editorMode = GAME_TEST;
-      game.start(editData);
+      startGameTest();
     }
     if (editorMode == GAME_TEST) {
       ofHideCursor();

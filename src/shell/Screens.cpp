@@ -64,6 +64,7 @@ void testApp::drawScores() {
   centred("SCORE", c, 40);
   centred("TIME", q, 100);
   centred("FUEL", c3, 100);
+  if (runAssisted) centred("ASSISTED RUN - NOT RECORDED", c, 70);
   font.drawString("ESC -> back", 10, static_cast<float>(h - 10));
 
   // Sample rows centre each column; they are measured, never drawn.

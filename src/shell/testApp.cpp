@@ -75,25 +75,37 @@ void testApp::update() {
     }
     updateFade();
   }
-  previousInput = input;
+  endFrame(input, previousInput);
 }
 
 void testApp::updateGame() {
+  // The game stops the ship and fills the tank while F is held, paused or not.
+  if (input.keyF) runAssisted = true;
   if (!game.update(input, previousInput)) {
     game.ownAudio.release();
     game.ownAudio.playSong("menu", true);
     playing = false;
     scoreScreen = true;
-    scores.insert(game.playTime, game.fuel, "YOU");
+    recordRun();
   }
   if (wentDown(input.keyEscape, previousInput.keyEscape)) togglePause();
   if (wentDown(input.keySpace, previousInput.keySpace)) togglePause();
   if (game.paused && wentDown(input.keyQ, previousInput.keyQ)) {
     game.paused = false;
     playing = false;
+    runAssisted = false;
     returnToMenuMusic();
     game.ownAudio.resumeSong();
   }
+}
+
+void testApp::recordRun() {
+  if (!runAssisted) {
+    scores.insert(game.playTime, game.fuel, "YOU");
+    return;
+  }
+  scores.clearNewMarks();
+  ofLog(OF_NOTICE, "a run flown with F held is not entered in the high scores");
 }
 
 void testApp::togglePause() {
@@ -114,6 +126,7 @@ void testApp::updateScoreScreen() {
   if (wentDown(input.keyEscape, previousInput.keyEscape)) {
     scoreScreen = false;
     scores.clearNewMarks();
+    runAssisted = false;
   }
   if (wentDown(input.keyEnter, previousInput.keyEnter)) scores.save();
 }
@@ -125,8 +138,11 @@ void testApp::updateTitle() {
     fading = true;
     fadeAlpha = 0;
   }
-  if (wentDown(input.keyS, previousInput.keyS)) scoreScreen = true;
-  if (wentDown(input.keyE, previousInput.keyE)) enterEditing();
+  // Once the fade to a run is under way, the run is what comes next.
+  if (!fading) {
+    if (wentDown(input.keyS, previousInput.keyS)) scoreScreen = true;
+    if (wentDown(input.keyE, previousInput.keyE)) enterEditing();
+  }
   if (wentDown(input.keyEscape, previousInput.keyEscape)) std::exit(0);
 }
 
@@ -144,14 +160,17 @@ void testApp::updateFade() {
 }
 
 bool testApp::startRun() {
-  if (!editData.load("data.xml")) {
+  // A run plays the saved levels; the ones being edited stay as they are.
+  LevelData saved{LevelData::Empty{}};
+  if (!saved.load("data.xml")) {
     ofLog(OF_ERROR, "cannot start a run without data/data.xml");
     return false;
   }
-  if (!game.start(editData)) {
+  if (!game.start(saved)) {
     ofLog(OF_ERROR, "cannot start a run: data/data.xml holds no level");
     return false;
   }
+  runAssisted = false;
   return true;
 }
 

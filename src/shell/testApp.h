@@ -30,11 +30,13 @@ class testApp : public ofBaseApp {
   // The five flight constants and the line width back to their defaults.
   void resetFlightDefaults();
 
-  // The editing state: entered with the level tool on the levels of
-  // "data.xml" (or a fresh set when it does not load).
+  // The editing state: entered with the level tool, the first time on the
+  // levels of "data.xml" (or a fresh set when it does not load), afterwards
+  // on the levels as they were left.
   void enterEditing();
   void updateEditing();
   void drawEditing();
+  void drawNoLevelToFly();
   void editingKeyPressed(int key);
   enum class MouseEvent { pressed, released, dragged };
   // Left presses and releases and right drags reach the tool of editorMode,
@@ -67,6 +69,13 @@ class testApp : public ofBaseApp {
   HighScores scores;
   int lineWidth = 1;
   float pauseFade = 0;
+  // F was held during the current or last campaign run: the score screen
+  // says so and the run is not entered in the tables.
+  bool runAssisted = false;
+  // editData holds the levels being edited (loaded on the first entry).
+  bool editSetOpened = false;
+  // The game test was started on a set without a level: nothing to fly.
+  bool noLevelToFly = false;
   // Set before setup to start in the editing state (orvane --edit).
   bool editOnStart = false;
 
@@ -78,6 +87,11 @@ class testApp : public ofBaseApp {
   // Loads "data.xml" and starts a run on it; refuses (and says why) when
   // there is no level to play.
   bool startRun();
+  // Offers a finished run to the high scores, unless F helped it along.
+  void recordRun();
   void returnToMenuMusic();
   void togglePause();
+  void openEditSet();
+  // Restarts the game test on the edited levels, if there is one to fly.
+  void startGameTest();
 };

@@ -2,6 +2,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "framework/ofConsole.h"
 #include "level/LevelData.h"
@@ -67,8 +68,8 @@ TEST(LevelFile, NumbersAreWrittenTruncated) {
 }
 
 TEST(LevelFile, LoadThenSaveIsByteForByteTheSameApartFromTheCount) {
-  ScratchFolder scratch;
   for (const char* name : {"full_set.xml", "reordered.xml"}) {
+    ScratchFolder scratch;  // each save finds save_6.xml free
     LevelData data = loadedFixture(scratch, name);
     EXPECT_EQ(data.saveCount, 5) << name;
     ASSERT_TRUE(data.save());
@@ -114,18 +115,55 @@ TEST(LevelFile, MissingValuesTakeTheirDefaults) {
   EXPECT_EQ(level.gravityPoints[0].x, 0);
 }
 
-TEST(LevelFile, NumberedCopiesContinueFromTheLoadedCount) {
+TEST(LevelFile, NumberedCopiesContinueFromTheLoadedCountPastExistingFiles) {
   ScratchFolder scratch;
   LevelData data;
   data.saveCount = 2;
   ASSERT_TRUE(data.save());  // save_3.xml
   scratch.write("data/save_4.xml", "old");
+  scratch.write("data/save_5.xml", "older");
   LevelData reloaded;
   ASSERT_TRUE(reloaded.load("save_3.xml"));
   EXPECT_EQ(reloaded.saveCount, 3);
   ASSERT_TRUE(reloaded.save());
-  EXPECT_NE(scratch.read("data/save_4.xml"), "old");
-  EXPECT_NE(scratch.read("data/data.xml").find("count=\"4\""), std::string::npos);
+  EXPECT_EQ(reloaded.saveCount, 6);
+  EXPECT_EQ(scratch.read("data/save_4.xml"), "old");
+  EXPECT_EQ(scratch.read("data/save_5.xml"), "older");
+  EXPECT_EQ(scratch.read("data/save_6.xml"), scratch.read("data/data.xml"));
+  EXPECT_NE(scratch.read("data/data.xml").find("count=\"6\""), std::string::npos);
+}
+
+TEST(LevelFile, AnUnreadableDataFileIsKeptUnderTheNextFreeNameBeforeTheSave) {
+  const std::string broken = "<Info count=\"1\">\n<Levels>\n</Info>";
+  struct Case {
+    std::vector<std::string> keptBefore;  // earlier copies already beside it
+    std::string keptAs;
+  };
+  const Case cases[] = {
+      {{}, "data.xml.broken"},
+      {{"data.xml.broken"}, "data.xml.broken.1"},
+      {{"data.xml.broken", "data.xml.broken.1"}, "data.xml.broken.2"},
+  };
+  for (const Case& c : cases) {
+    ScratchFolder scratch;
+    scratch.write("data/data.xml", broken);
+    for (const std::string& name : c.keptBefore) scratch.write("data/" + name, name);
+    LevelData data;
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(data.save());
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(scratch.read("data/" + c.keptAs), broken) << c.keptAs;
+    for (const std::string& name : c.keptBefore) EXPECT_EQ(scratch.read("data/" + name), name);
+    EXPECT_NE(log.find("OF_WARNING: data/data.xml could not be read"), std::string::npos) << log;
+    EXPECT_NE(log.find("data/" + c.keptAs), std::string::npos) << log;
+    EXPECT_EQ(scratch.read("data/data.xml"), scratch.read("data/save_1.xml"));
+
+    // The file now loads: the next save keeps no further copy.
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(data.save());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(scratch.read("data/" + c.keptAs), broken);
+  }
 }
 
 TEST(LevelFile, AFailedLoadKeepsTheContentAndSaysWhichFile) {
@@ -213,4 +251,13 @@ TEST(LevelFile, NumbersAtTheEdgeOfTheRangeSaveAndDrawSafely) {
   const std::string saved = scratch.read("data/data.xml");
   EXPECT_NE(saved.find("x1=\"2147483647\" y1=\"-2147483648\""), std::string::npos) << saved;
   EXPECT_NE(saved.find("r=\"2147483647\""), std::string::npos);
+
+  // No number is left for another copy: nothing is written over.
+  scratch.write("data/save_2147483647.xml", "the last copy");
+  testing::internal::CaptureStdout();
+  EXPECT_FALSE(data.save());
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_NE(log.find("OF_ERROR: could not save"), std::string::npos) << log;
+  EXPECT_EQ(scratch.read("data/save_2147483647.xml"), "the last copy");
+  EXPECT_EQ(scratch.read("data/data.xml"), saved);
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "framework/ofAppRunner.h"
 #include "support/AppFixture.h"
 
@@ -16,6 +19,26 @@ struct AppFlow : AppFixture {
     release(13);
     update(51);
     ASSERT_TRUE(app->playing);
+  }
+  void quitToTitle() {
+    tap(27);
+    tap('q');
+    ASSERT_FALSE(app->playing);
+  }
+};
+
+// A run that begins inside the finish zone: it ends 5.5 s after it starts.
+struct FinishedRun : AppFlow {
+  void prepareData() override { scratch.write("data/data.xml", readFixture("finish/data.xml")); }
+  // Plays the run to its end, holding F over the first frames if asked.
+  void playToTheEnd(bool holdF) {
+    startGame();
+    if (holdF) press('f');
+    update(3);
+    if (holdF) release('f');
+    for (int i = 0; i < 400 && app->playing; ++i) update();
+    ASSERT_TRUE(app->scoreScreen);
+    ASSERT_FALSE(app->playing);
   }
 };
 }  // namespace
@@ -36,7 +59,7 @@ TEST_F(AppFlow, EnterHeldThroughTwoUpdatesFadesIntoAGameOnThe51stUpdateAfterRele
   update();
   EXPECT_TRUE(app->playing);
   EXPECT_FALSE(app->fading);
-  EXPECT_EQ(app->editData.getCurrentLevel().guid, "l1");  // loaded from data.xml
+  EXPECT_EQ(app->game.levelData->getCurrentLevel().guid, "l1");  // loaded from data.xml
   update(26);
   EXPECT_EQ(app->fadeAlpha, 0);
 }
@@ -90,6 +113,51 @@ TEST_F(AppFlow, ARunWithoutALevelIsRefusedAndTheTitleStays) {
     update(30);
     EXPECT_EQ(app->fadeAlpha, 0);  // the title fades back in
   }
+}
+
+TEST_F(AppFlow, EAndSDoNothingWhileTheFadeToARunIsUnderWay) {
+  for (int key : {'e', 's'}) {
+    press(13);
+    update(2);
+    release(13);
+    update();
+    ASSERT_TRUE(app->fading);
+    tap(key);
+    EXPECT_FALSE(app->editing) << char(key);
+    EXPECT_FALSE(app->scoreScreen) << char(key);
+    update(51 - 3);
+    EXPECT_TRUE(app->playing) << char(key);
+    quitToTitle();
+    EXPECT_FALSE(app->scoreScreen) << char(key);  // q leads to the title
+  }
+}
+
+TEST_F(FinishedRun, ARunWithFHeldIsShownAsAssistedAndNotRecorded) {
+  ASSERT_TRUE(app->scores.save());
+  const std::string before = scratch.read("data/high.dat");
+  const std::vector<float> times = app->scores.bestTimes, fuel = app->scores.bestFuel;
+  playToTheEnd(true);
+  EXPECT_TRUE(app->runAssisted);
+  EXPECT_EQ(app->scores.bestTimes, times);
+  EXPECT_EQ(app->scores.bestFuel, fuel);
+  EXPECT_FALSE(app->scores.newRecord);
+  EXPECT_EQ(scratch.read("data/high.dat"), before);
+  tap(27);
+  EXPECT_FALSE(app->runAssisted);  // the next visit to the scores is a plain one
+}
+
+TEST_F(FinishedRun, AnAssistedRunQuitFromThePauseLeavesNoMarkAndAPlainRunIsRecorded) {
+  startGame();
+  tap('f');
+  quitToTitle();
+  tap('s');
+  EXPECT_FALSE(app->runAssisted);
+  tap(27);
+  playToTheEnd(false);
+  EXPECT_FALSE(app->runAssisted);
+  EXPECT_TRUE(app->scores.newRecord);
+  EXPECT_EQ(app->scores.newTimeRow, 0);
+  EXPECT_EQ(scratch.read("data/high.dat").size(), 70u);
 }
 
 TEST_F(AppFlow, ScoreScreenFromTheTitleAndBack) {

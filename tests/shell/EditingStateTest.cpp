@@ -15,6 +15,16 @@ struct Editing : AppFixture {
     tap('e');
     ASSERT_TRUE(app->editing);
   }
+  void leave() {
+    tap(27);
+    ASSERT_FALSE(app->editing);
+  }
+  void addLevel() {
+    press(14);  // Ctrl+N
+    update();
+    release(14);
+    update();
+  }
 };
 }  // namespace
 
@@ -40,6 +50,45 @@ TEST_F(Editing, WithoutADataFileTheEditorOpensOnAFreshSet) {
   EXPECT_TRUE(app->editing);
   EXPECT_EQ(app->editData.levels.size(), 1u);
   EXPECT_NE(log.find("could not load data/data.xml"), std::string::npos) << log;
+}
+
+TEST_F(Editing, EditsStayInMemoryWhenTheEditorIsLeftAndEnteredAgain) {
+  enter();
+  addLevel();
+  ASSERT_EQ(app->editData.levels.size(), 3u);
+  leave();
+  enter();
+  EXPECT_EQ(app->editData.levels.size(), 3u);
+  leave();
+  // A run in between plays the saved levels and leaves the edits alone.
+  press(13);
+  update(2);
+  release(13);
+  update(51);
+  ASSERT_TRUE(app->playing);
+  EXPECT_EQ(app->game.levelData->levels.size(), 2u);
+  tap(27);
+  tap('q');
+  enter();
+  EXPECT_EQ(app->editData.levels.size(), 3u);
+}
+
+TEST_F(Editing, AnUnreadableDataFileIsKeptBesideAndNoNumberedCopyIsReplaced) {
+  const std::string broken = "<Info count=\"1\">\n<Levels>\n</Info>";
+  scratch.write("data/data.xml", broken);
+  scratch.write("data/save_1.xml", "an older save");
+  testing::internal::CaptureStdout();
+  enter();
+  app->keyPressed(19);  // Ctrl+S
+  update();
+  app->keyReleased(19);
+  update();
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(scratch.read("data/data.xml.broken"), broken);
+  EXPECT_NE(log.find("data/data.xml.broken"), std::string::npos) << log;
+  EXPECT_EQ(scratch.read("data/save_1.xml"), "an older save");
+  EXPECT_TRUE(scratch.exists("data/save_2.xml"));
+  EXPECT_NE(scratch.read("data/data.xml").find("<Info count=\"2\">"), std::string::npos);
 }
 
 TEST_F(Editing, F1CyclesToolsAndRestartsTheGameTestOnlyWhenItWraps) {

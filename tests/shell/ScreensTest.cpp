@@ -27,6 +27,7 @@ const Hue heading{{0, 153, 153}};
 const Hue tableValue{{255, 170, 0}};
 const Hue blinking{{200, 100, 0}};
 const Hue pauseText{{255, 255, 0}};
+const Hue hudCyan{{20, 205, 220}};
 
 int pixelsOf(const Hue& hue, int x, int y, int w, int h) {
   int n = 0;
@@ -105,4 +106,40 @@ TEST_F(Screens, LoadingShowsFromTheFirstFrameOfTheFade) {
   app->fadeAlpha = 0;
   drawFrame();
   EXPECT_EQ(pixelsOf(menuYellow, 380, 330, 100, 12), 0);
+}
+
+TEST_F(Screens, TheScoreScreenMarksAnAssistedRun) {
+  app->scoreScreen = true;
+  for (bool assisted : {false, true}) {
+    app->runAssisted = assisted;
+    drawFrame();
+    // "ASSISTED RUN - NOT RECORDED" centred between "SCORE" and the tables.
+    EXPECT_EQ(pixelsOf(heading, 140, 60, 250, 12) > 10, assisted) << assisted;
+  }
+}
+
+TEST_F(Screens, TheGameTestWithoutALevelSaysSoAndF1GoesOnToTheLevelTool) {
+  scratch.write("data/data.xml",
+                "<Info count=\"1\"></Info><Models><Model guid=\"m\"><Frame></Frame></Model>"
+                "</Models><Levels></Levels>");
+  auto f1 = [&] {
+    press(257);
+    update();
+    release(257);
+    update();
+  };
+  testing::internal::CaptureStdout();
+  tap('e');
+  ASSERT_TRUE(app->editing);
+  ASSERT_FALSE(app->editData.hasLevel());
+  f1();
+  f1();
+  const std::string log = testing::internal::GetCapturedStdout();
+  ASSERT_EQ(app->editorMode, 0);
+  drawFrame();
+  EXPECT_GT(pixelsOf(menuYellow, 130, 170, 270, 40), 10) << "no level to fly";
+  EXPECT_EQ(pixelsOf(hudCyan, 0, 0, 530, 16), 0) << "the run from before is not shown";
+  EXPECT_NE(log.find("no level"), std::string::npos) << log;
+  f1();
+  EXPECT_EQ(app->editorMode, 1);
 }
