@@ -21,9 +21,12 @@ int occurrences(const std::string& text, const std::string& what) {
 
 void write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 
-// The title's menu lines are drawn in yellow in the lower right.
-bool titleShown(const GameProcess& game) {
-  return game.screenshot().count(290, 225, 200, 100, Rgb{255, 211, 0}, 150) > 10;
+// The title's menu lines are drawn in yellow in the lower right. A loaded
+// machine, or the sanitized build, draws its first frames late: wait for them.
+bool titleShown(GameProcess& game) {
+  return game.waitFor(
+      [](const Screenshot& s) { return s.count(290, 225, 200, 100, Rgb{255, 211, 0}, 150) > 10; },
+      5000);
 }
 
 
@@ -75,8 +78,12 @@ TEST_P(Robustness, StartsSaysOnceWhatIsWrongAndEndsCleanly) {
     c.spoil(scratch + "/data");
   });
   ASSERT_TRUE(game.waitForWindow()) << game.output();
-  EXPECT_TRUE(titleShown(game) || c.name == std::string("font.xml missing") ||
-              c.name == std::string("font.xml garbage"));
+  // Without a font the title has no menu lines to look for.
+  const bool fontBroken =
+      c.name == std::string("font.xml missing") || c.name == std::string("font.xml garbage");
+  if (!fontBroken) {
+    EXPECT_TRUE(titleShown(game));
+  }
   // A run shows the HUD; a refused one is back on the title well within
   // the shorter wait (the fade takes under a second each way).
   const bool running = game.startRun(c.runStarts ? 8000 : 2500);
@@ -151,9 +158,10 @@ TEST(RobustnessAlone, AHighScoreFileThatCannotBeWrittenKeepsTheTable) {
   game.key("s");
   GameProcess::pause(300);
   game.key("Return");  // writes the table
-  GameProcess::pause(300);
   // The default rows are still shown: "1" to "5" and the fuel 50.
-  EXPECT_GT(game.screenshot().count(330, 125, 150, 150, Rgb{255, 170, 0}, 60), 10);
+  EXPECT_TRUE(game.waitFor(
+      [](const Screenshot& s) { return s.count(330, 125, 150, 150, Rgb{255, 170, 0}, 60) > 10; },
+      5000));
   game.key("Escape");
   GameProcess::pause(300);
   game.key("Escape");
