@@ -93,9 +93,9 @@ TEST(Play, AFinishedRunShowsTheScoresAndEntersTheTable) {
   EXPECT_LT(time, 1) << "the clock stops when the finish zone is entered";
 
   game.key("Escape");
-  GameProcess::pause(300);
-  const Screenshot title = game.screenshot();
-  EXPECT_EQ(title.count(240, 31, 50, 10, Rgb{0, 153, 153}, 40), 0) << "back on the title";
+  EXPECT_TRUE(game.waitFor(
+      [](const Screenshot& s) { return s.count(240, 31, 50, 10, Rgb{0, 153, 153}, 40) == 0; }, 5000))
+      << "back on the title";
   game.key("Escape");
   EXPECT_EQ(game.waitForExit(), 0);
 }
@@ -104,8 +104,7 @@ TEST(Play, TheWindowReturnsTo530By370AfterAResize) {
   GameProcess game(fixturePath("play"));
   ASSERT_TRUE(game.waitForWindow());
   game.resizeWindow(700, 500);
-  GameProcess::pause(500);
-  const Screenshot shot = game.screenshot();
-  EXPECT_EQ(shot.width, 530);
-  EXPECT_EQ(shot.height, 370);
+  GameProcess::pause(100);  // the server takes the new size first
+  EXPECT_TRUE(game.waitFor(
+      [](const Screenshot& s) { return s.width == 530 && s.height == 370; }, 5000));
 }

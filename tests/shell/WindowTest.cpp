@@ -21,6 +21,10 @@ TEST(Window, OpensAt530By370WithItsTitleAndPixelExactCorners) {
   GameProcess game("", {"--test-pattern"});
   ASSERT_TRUE(game.waitForWindow());
   EXPECT_EQ(game.title(), "Orvane");
+  const auto cornersDrawn = [](const Screenshot& s) {
+    return s.at(0, 0) == magenta && s.at(529, 369) == magenta;
+  };
+  ASSERT_TRUE(game.waitFor(cornersDrawn, 5000));
   const Screenshot shot = game.screenshot();
   EXPECT_EQ(shot.width, 530);
   EXPECT_EQ(shot.height, 370);
@@ -34,12 +38,13 @@ TEST(Window, EveryFrameIsCleared) {
   ASSERT_TRUE(game.waitForWindow());
   // The test pattern draws a 20 by 20 square one pixel further on each frame;
   // without a clear it would leave a trail.
+  const auto squareDrawn = [](const Screenshot& s) { return s.count(0, 190, 530, 40, green, 0) > 0; };
+  ASSERT_TRUE(game.waitFor(squareDrawn, 5000));
   const Screenshot first = game.screenshot();
-  GameProcess::pause(300);
+  ASSERT_TRUE(game.waitFor([&](const Screenshot& s) { return s.pixels != first.pixels; }, 5000));
   const Screenshot later = game.screenshot();
   EXPECT_EQ(first.count(0, 190, 530, 40, green, 0), 400);
   EXPECT_EQ(later.count(0, 190, 530, 40, green, 0), 400);
-  EXPECT_NE(first.pixels, later.pixels);
 }
 
 TEST(Window, EscapeEndsTheProcessAndRunsTheExitHandlerOnce) {
