@@ -149,8 +149,14 @@ bool GameProcess::waitFor(const std::function<bool(const Screenshot&)>& conditio
 }
 
 bool GameProcess::startRun(int timeoutMs) {
+  // The run needs Enter held through two of the game's frames, which a busy
+  // machine or the sanitized build may take long over: hold it until the
+  // title says "Loading..." (without a font there is no such word, and the
+  // wait ends by its time).
   keyDown("Return");
   pause(150);
+  waitFor([](const Screenshot& shot) { return shot.count(380, 328, 140, 18, Rgb{255, 211, 0}, 60) > 10; },
+          3000);
   keyUp("Return");
   // The HUD's fuel and time along the top, or (without a font) the ship.
   return waitFor(
