@@ -1,7 +1,6 @@
 #include "editors/EditorCommon.h"
 
 #include "framework/ofAppRunner.h"
-#include "framework/ofConsole.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofMath.h"
 #include "framework/ofScreen.h"
@@ -52,6 +51,10 @@ ofxVec2f mouseStepOf(const InputState& input) {
 
 bool isNear(const ofxVec2f& a, const ofxVec2f& p) { return a.distance(p) < pickRadius; }
 
+bool strictlyInside(const ofRectangle& r, const ofxVec2f& p) {
+  return r.x < p.x && p.x < r.x + r.width && r.y < p.y && p.y < r.y + r.height;
+}
+
 bool isWallKey(int key) { return key == WALL_SOLID || key == WALL_FLICKER || key == WALL_FADE; }
 
 Wall makeWall(const ofxVec2f& from, const ofxVec2f& to, const ofColor& color, int type) {
@@ -96,11 +99,14 @@ void advanceRainbow(ofColor& color) {
   color = LevelData::hslToRgb(hue, hsl.g, hsl.b);
 }
 
-bool readWord(const std::string& prompt, std::string& into) {
-  std::string word;
-  if (!ofReadConsoleWord(prompt, word) || word.empty()) return false;
-  into = word;
-  return true;
+void askWord(Prompt* prompt, const std::string& question, Prompt::Answer answer) {
+  if (prompt) prompt->ask(question, std::move(answer));
+}
+
+void askModelGuid(Prompt* prompt, LevelData* data) {
+  askWord(prompt, "model guid: ", [data](const std::string& word) {
+    if (Model* model = editedModel(data)) model->guid = word;
+  });
 }
 
 void drawSnapMark(const ofxVec2f& end) {
@@ -136,6 +142,14 @@ void drawParams(bool hidden, const std::vector<std::string>& lines) {
     ofDrawBitmapString(line, 10, y);
     y += 15;
   }
+}
+
+void drawBackdrop(int alpha) {
+  ofSetupScreen();
+  ofSetColor(0, 0, 0, alpha);
+  ofFill();
+  ofRect(0, 0, static_cast<float>(ofGetWidth()), static_cast<float>(ofGetHeight()));
+  ofNoFill();
 }
 
 }  // namespace editor

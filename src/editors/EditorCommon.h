@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editors/Prompt.h"
 #include "framework/InputState.h"
 #include "framework/ofTypes.h"
 #include "level/LevelData.h"
@@ -35,6 +36,8 @@ ofxVec2f mouseOf(const InputState& input);
 ofxVec2f mouseStepOf(const InputState& input);
 // a is closer than pickRadius to p.
 bool isNear(const ofxVec2f& a, const ofxVec2f& p);
+// p lies inside r, not on its edge: what picks a zone.
+bool strictlyInside(const ofRectangle& r, const ofxVec2f& p);
 // 'w', 'e' and 't': the keys that draw walls of their own type.
 bool isWallKey(int key);
 Wall makeWall(const ofxVec2f& from, const ofxVec2f& to, const ofColor& color, int type);
@@ -63,9 +66,11 @@ void stepColor(const InputState& current, ofColor& color);
 // The hue moves on by 0.03 and starts again at 0.01 once it reaches 1.
 void advanceRainbow(ofColor& color);
 
-// Asks prompt on the console; an empty word or the end of input cancels and
-// leaves into as it was.
-bool readWord(const std::string& prompt, std::string& into);
+// Opens prompt on question; answer gets the word typed unless it is
+// cancelled. Nothing is asked without a prompt or while one is open.
+void askWord(Prompt* prompt, const std::string& question, Prompt::Answer answer);
+// Asks for a new guid of the model current when the answer comes.
+void askModelGuid(Prompt* prompt, LevelData* data);
 
 // The red ring on the wall end the mouse would snap to.
 void drawSnapMark(const ofxVec2f& end);
@@ -75,5 +80,7 @@ void drawSwatch(const ofColor& color, bool rainbow);
 void drawTitle(int index, size_t count, const std::string& name);
 // The faint parameter lines from y 35 down, or "params hidden" in their place.
 void drawParams(bool hidden, const std::vector<std::string>& lines);
+// Black at alpha over the whole window, under a list or a note drawn on top.
+void drawBackdrop(int alpha);
 
 }  // namespace editor

@@ -79,18 +79,19 @@ const Placement placements[] = {
 };
 
 int randomAlpha(float lo, float hi) { return ofTruncateToInt(ofRandom(lo, hi)); }
-
-bool strictlyInside(const ofRectangle& r, const ofxVec2f& p) {
-  return r.x < p.x && p.x < r.x + r.width && r.y < p.y && p.y < r.y + r.height;
-}
 }  // namespace
 
 void LevelTool::update(const InputState& current, const InputState& previous) {
   Level* level = editedLevel(data);
-  if (current.lastKey == KEY_INSERT && level) readWord("level guid: ", level->guid);
+  if (current.lastKey == KEY_INSERT && level) {
+    askWord(prompt, "level guid: ", [this](const std::string& word) {
+      if (Level* edited = editedLevel(data)) edited->guid = word;
+    });
+  }
   if (current.keyHome) resetOffset();
   if (data) data->update(true, false);
   if (current.lastKey == KEY_DELETE) deleteAt(mouseOf(current) - offset);
+  if (clickKey == KEY_MOVE) moveGrabbed(mouseOf(current));
   readParameterKeys(current, previous);
   readDrawingKeys(current, previous);
 }
@@ -102,10 +103,14 @@ void LevelTool::readParameterKeys(const InputState& current, const InputState& p
   if (level && wentDown(current.key2, previous.key2)) level->gravity = !level->gravity;
   if (level && wentDown(current.key3, previous.key3)) level->friction = !level->friction;
   if (level && wentDown(current.key4, previous.key4)) mapId = level->guid;
-  if (current.lastKey == '$') readWord("map id: ", mapId);
+  if (current.lastKey == '$') {
+    askWord(prompt, "map id: ", [this](const std::string& word) { mapId = word; });
+  }
   if (current.key5) pickReceiverId(mouseOf(current) - offset);
-  if (current.lastKey == '%') readWord("receiver id: ", receiverId);
-  if (model && wentDown(current.key6, previous.key6)) readWord("model guid: ", model->guid);
+  if (current.lastKey == '%') {
+    askWord(prompt, "receiver id: ", [this](const std::string& word) { receiverId = word; });
+  }
+  if (model && wentDown(current.key6, previous.key6)) askModelGuid(prompt, data);
 }
 
 void LevelTool::readDrawingKeys(const InputState& current, const InputState& previous) {
@@ -120,6 +125,7 @@ void LevelTool::readDrawingKeys(const InputState& current, const InputState& pre
 void LevelTool::mousePressed(const InputState& current, const InputState&) {
   clickKey = current.lastKey;
   clickPos = snapped(*this, mouseOf(current));
+  if (clickKey == KEY_MOVE) grabAt(mouseOf(current));
 }
 
 // The level current at the release receives the element, even when another
@@ -129,7 +135,22 @@ void LevelTool::mouseReleased(const InputState& current, const InputState&) {
   for (const Placement& row : placements) {
     if (row.key == clickKey && level) row.place(*this, *level, mouseOf(current));
   }
+  if (clickKey == KEY_MOVE) moveGrabbed(mouseOf(current));
+  grip = MoveGrip();
   clickKey = -1;
+}
+
+void LevelTool::grabAt(const ofxVec2f& mouse) {
+  const Level* level = editedLevel(data);
+  if (level && grip.grab(*level, mouse - offset)) grip.owner = data->currentLevel;
+}
+
+// Only in the level it was grabbed in: another level may have been chosen
+// during the drag.
+void LevelTool::moveGrabbed(const ofxVec2f& mouse) {
+  Level* level = editedLevel(data);
+  if (!level || !grip.holding() || grip.owner != data->currentLevel) return;
+  grip.moveTo(*level, mouse - offset);
 }
 
 // Each drag event moves the view by its own step: the difference of the two

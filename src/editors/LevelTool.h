@@ -1,12 +1,14 @@
 #pragma once
 // The in-game level editor: walls, zones, receivers, model references and
 // gravity points placed with the mouse while a letter key is held, level
-// parameters set with digit keys and console words. It edits the current
-// level of the application's editable level set in place; the application
-// owns the tool and drives it while the level tool is active.
+// parameters set with digit keys and words typed into the prompt. It edits
+// the current level of the application's editable level set in place; the
+// application owns the tool and drives it while the level tool is active.
 
 #include <string>
 
+#include "editors/Prompt.h"
+#include "editors/MoveGrip.h"
 #include "framework/InputState.h"
 #include "framework/ofTypes.h"
 #include "level/LevelData.h"
@@ -36,6 +38,7 @@ class LevelTool {
   void resetOffset();
 
   LevelData* data = nullptr;  // not owned
+  Prompt* prompt = nullptr;  // not owned; where words are asked for
   bool paramsHidden = false;
   ofxVec2f offset;  // screen position of the level origin
   int clickKey = -1;  // lastKey at the left press; -1 while no click is in progress
@@ -45,10 +48,13 @@ class LevelTool {
   std::string warpType = "u";  // "u", "d", "l", "r", "i" or "o"
   ofColor color{0, 255, 0};
   ofxVec2f clickPos;  // screen position of the press, snapped to a wall end
+  MoveGrip grip;  // what a drag with 'v' held moves
 
  private:
   void readParameterKeys(const InputState& current, const InputState& previous);
   void readDrawingKeys(const InputState& current, const InputState& previous);
+  void grabAt(const ofxVec2f& mouse);
+  void moveGrabbed(const ofxVec2f& mouse);
   void drawPreview(const ofxVec2f& mouse) const;
   void drawIntersectionTest(const ofxVec2f& mouse) const;
   void drawOverlay() const;

@@ -34,6 +34,7 @@ void ModelTool::update(const InputState& current, const InputState& previous) {
   if (current.keyHome) centerOrigin(ofGetWidth(), ofGetHeight());
   readFrameKeys(current, previous);
   if (current.lastKey == KEY_DELETE) deleteWallAt(mouseOf(current) - origin);
+  if (clickKey == KEY_MOVE) moveGrabbed(mouseOf(current));
   stepColor(current, color);
   if (current.keyP) pickColor(mouseOf(current) - origin);
   // The shown frame's fading walls always step; space plays the animation.
@@ -48,8 +49,12 @@ void ModelTool::readModelKeys(const InputState& current, const InputState& previ
   if (current.key3) model->animSpeed = std::max(model->animSpeed - animSpeedStep, 0);
   if (current.key4) model->animSpeed += animSpeedStep;
   toggleOnPress(model->playOnce, current.key5, previous.key5);
-  if (wentDown(current.key6, previous.key6)) readWord("model guid: ", model->guid);
-  if (wentDown(current.key7, previous.key7)) readWord("sound tag: ", model->SE);
+  if (wentDown(current.key6, previous.key6)) askModelGuid(prompt, data);
+  if (wentDown(current.key7, previous.key7)) {
+    askWord(prompt, "sound tag: ", [this](const std::string& word) {
+      if (Model* edited = editedModel(data)) edited->SE = word;
+    });
+  }
 }
 
 // '*' adds a frame at the end and moves one frame on, so it shows the new
@@ -74,6 +79,7 @@ void ModelTool::readFrameKeys(const InputState& current, const InputState& previ
 void ModelTool::mousePressed(const InputState& current, const InputState&) {
   clickKey = current.lastKey;
   clickPos = snapped(*this, mouseOf(current));
+  if (clickKey == KEY_MOVE) grabAt(mouseOf(current));
 }
 
 // The frame shown at the release receives the wall, even when another model
@@ -85,7 +91,28 @@ void ModelTool::mouseReleased(const InputState& current, const InputState&) {
     frame->walls.push_back(makeWall(clickPos - origin, end - origin, color, clickKey));
     if (rainbow) advanceRainbow();
   }
+  if (clickKey == KEY_MOVE) moveGrabbed(mouseOf(current));
+  grip = MoveGrip();
   clickKey = -1;
+}
+
+void ModelTool::grabAt(const ofxVec2f& mouse) {
+  const ModelFrame* frame = editedFrame(data);
+  if (!frame || !grip.grabWallEnd(frame->walls, mouse - origin)) return;
+  grip.owner = data->currentModel;
+  grip.frame = data->getCurrentModel().currentFrame;
+}
+
+// Only in the frame it was grabbed in; its end snaps to the walls of every
+// frame, as a drawn one does.
+void ModelTool::moveGrabbed(const ofxVec2f& mouse) {
+  ModelFrame* frame = editedFrame(data);
+  if (!frame || !grip.holding() || grip.owner != data->currentModel) return;
+  const Model& model = data->getCurrentModel();
+  if (grip.frame != model.currentFrame) return;
+  std::vector<const std::vector<Wall>*> snapTo;
+  for (const ModelFrame& each : model.frames) snapTo.push_back(&each.walls);
+  grip.moveWallEnd(frame->walls, mouse - origin, snapTo);
 }
 
 // By the drag event's own step, as the level tool pans.

@@ -1,12 +1,14 @@
 #pragma once
 // The in-game model editor: walls drawn frame by frame into the current
 // model of the application's editable level set, frames added and removed,
-// the model's parameters set with digit keys and console words, and the
+// the model's parameters set with digit keys and typed words, and the
 // animation played while space is held. The application owns the tool and
 // drives it while the modeling tool is active.
 
 #include <string>
 
+#include "editors/Prompt.h"
+#include "editors/MoveGrip.h"
 #include "framework/InputState.h"
 #include "framework/ofTypes.h"
 #include "level/LevelData.h"
@@ -36,6 +38,7 @@ class ModelTool {
   void centerOrigin(int width, int height);
 
   LevelData* data = nullptr;  // not owned
+  Prompt* prompt = nullptr;  // not owned; where words are asked for
   bool paramsHidden = false;
   ofxVec2f origin;  // screen position of the model origin
   bool onionSkin = false;  // every frame shown, the others faint
@@ -43,10 +46,13 @@ class ModelTool {
   int clickKey = -1;  // lastKey at the left press; -1 while no click is in progress
   ofColor color{0, 255, 0};
   ofxVec2f clickPos;  // screen position of the press, snapped to a wall end
+  MoveGrip grip;  // what a drag with 'v' held moves
 
  private:
   void readModelKeys(const InputState& current, const InputState& previous);
   void readFrameKeys(const InputState& current, const InputState& previous);
+  void grabAt(const ofxVec2f& mouse);
+  void moveGrabbed(const ofxVec2f& mouse);
   void drawFrames() const;
   void drawOverlay() const;
 };

@@ -1,45 +1,50 @@
 #include "framework/ofConsole.h"
 
-#include <cstdio>
-#include <iostream>
+#include <poll.h>
+#include <unistd.h>
+
+#include <istream>
 
 namespace {
 std::istream* input = nullptr;
+// What the terminal has sent beyond the last whole line taken.
+std::string pending;
 
-constexpr int endOfInput = std::char_traits<char>::eof();
-
-// Spaces within a line; the end of the line ends the answer.
-bool isBlank(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
-
-void skipBlanks(std::istream& in) {
-  while (isBlank(in.peek())) in.get();
+// Moves the first whole line of pending into line; a "\r\n" end counts as one.
+bool takeLine(std::string& line) {
+  const size_t end = pending.find('\n');
+  if (end == std::string::npos) return false;
+  line = pending.substr(0, end);
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  pending.erase(0, end + 1);
+  return true;
 }
 
-std::string takeWord(std::istream& in) {
-  std::string word;
-  for (int c = in.peek(); c != endOfInput && c != '\n' && !isBlank(c); c = in.peek()) {
-    word += static_cast<char>(in.get());
+ofConsoleLine pollTestInput(std::string& line) {
+  std::string read;
+  if (!std::getline(*input, read)) {
+    input->clear();  // a closed input must not poison later reads
+    return ofConsoleLine::closed;
   }
-  return word;
+  if (!read.empty() && read.back() == '\r') read.pop_back();
+  line = read;
+  return ofConsoleLine::line;
 }
 }  // namespace
 
-bool ofReadConsoleWord(const std::string& prompt, std::string& word) {
-  if (!prompt.empty()) {
-    std::fputs(prompt.c_str(), stdout);
-    std::fflush(stdout);
-  }
-  std::istream& in = input ? *input : std::cin;
-  skipBlanks(in);
-  const std::string read = takeWord(in);
-  // The Enter that ended the line is used up here, or the next question
-  // would take it for an empty answer; more words on the line stay for it.
-  skipBlanks(in);
-  if (in.peek() == '\n') in.get();
-  in.clear();  // a closed console must not poison later reads
-  if (read.empty()) return false;
-  word = read;
-  return true;
+ofConsoleLine ofPollConsoleLine(std::string& line) {
+  if (input) return pollTestInput(line);
+  if (takeLine(line)) return ofConsoleLine::line;
+  if (!isatty(STDIN_FILENO)) return ofConsoleLine::closed;
+  pollfd ready{STDIN_FILENO, POLLIN, 0};
+  if (poll(&ready, 1, 0) <= 0) return ofConsoleLine::none;
+  char bytes[256];
+  const ssize_t got = read(STDIN_FILENO, bytes, sizeof bytes);
+  if (got <= 0) return ofConsoleLine::closed;
+  pending.append(bytes, static_cast<size_t>(got));
+  return takeLine(line) ? ofConsoleLine::line : ofConsoleLine::none;
 }
+
+bool ofConsoleIsInteractive() { return input || isatty(STDIN_FILENO); }
 
 void ofSetConsoleInput(std::istream* in) { input = in; }

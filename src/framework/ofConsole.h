@@ -1,14 +1,21 @@
 #pragma once
-// Words typed on the console: the editors ask for file names, guids and ids
-// this way. The frame loop waits while a word is read.
+// Lines typed on the terminal the program was started from, read without
+// ever waiting: the frame loop goes on drawing while a question is open, and
+// the terminal answers only when it has a whole line ready.
 
 #include <iosfwd>
 #include <string>
 
-// Prints prompt (if not empty) and reads one whitespace-delimited word of any
-// length from the line typed. False, with word untouched, when that line is
-// empty (the user cancels with a bare Enter) or at end of input; words after
-// the first on a line answer the next questions.
-bool ofReadConsoleWord(const std::string& prompt, std::string& word);
+enum class ofConsoleLine {
+  none,    // no whole line has been typed yet
+  line,    // a line arrived (without its line end)
+  closed,  // the end of input, or standard input is not a terminal
+};
+
+// Takes one whole typed line, if one is there, without blocking.
+ofConsoleLine ofPollConsoleLine(std::string& line);
+// Standard input is a terminal (or a test input is installed): questions are
+// worth printing there.
+bool ofConsoleIsInteractive();
 // Replaces standard input for console reads (nullptr restores it); for tests.
 void ofSetConsoleInput(std::istream* in);

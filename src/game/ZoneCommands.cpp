@@ -5,6 +5,7 @@
 #include "framework/ofClock.h"
 #include "framework/ofUtils.h"
 #include "game/Game.h"
+#include "game/ZoneCommands.h"
 
 namespace {
 // What becomes of a zone after its command ran.
@@ -137,6 +138,13 @@ void warpToLevel(Game& g, const Warp& z) {
   }
 }
 }  // namespace
+
+bool isZoneCommand(const std::string& text) {
+  for (const ZoneCommand& command : commands) {
+    if (text == command.word) return true;
+  }
+  return false;
+}
 
 void Game::scanZones() {
   // The count and the level are read again on every step: a command may

@@ -15,6 +15,8 @@
 #include "level/Level.h"
 #include "level/Model.h"
 
+class XmlSettings;
+
 class LevelData {
  public:
   LevelData();  // one new level, one new model
@@ -52,18 +54,19 @@ class LevelData {
   // labels, zones, receivers and gravity points too.
   void draw(bool showMarkers) const;
 
-  // Writes "save_<count>.xml" and "data.xml" (count raised by one first,
+  // Writes "save_<count>.xml" and fileName (count raised by one first,
   // and further past numbered copies that are already there: none is
-  // written over). A "data.xml" that does not load is first kept beside as
-  // "data.xml.broken" (or the next free "data.xml.broken.N").
+  // written over); the copy goes into fileName's folder. A fileName that
+  // does not load is first kept beside as fileName + ".broken" (or the next
+  // free ".broken.N").
   // False, with the count as it was and the reason logged, if either fails.
-  bool save();
+  bool save(const std::string& fileName = "data.xml");
   // Replaces everything from data/fileName. A file that cannot be read or
   // parsed is logged and leaves the content as it was; returns success.
   bool load(const std::string& fileName);
-  // Asks "name..." on the console and loads that name + ".xml". An empty
-  // answer or the end of input loads nothing.
-  bool loadFromConsole();
+  // Builds the document a save writes, with count as its Info count, in an
+  // empty xml.
+  void toXml(XmlSettings& xml, int count) const;
 
   // Elapsed ms, frame number and a random number, run together as text.
   static std::string makeGuid();

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "framework/ofConsole.h"
 #include "framework/ofMath.h"
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
@@ -165,13 +164,17 @@ bool taken(const std::string& path) {
   return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
 }
 
-std::string numberedCopyName(int n) { return "save_" + ofToString(n) + ".xml"; }
+// The numbered copy n in folder (relative to the data folder).
+std::string copyPath(const std::string& folder, int n) {
+  const std::string name = "save_" + ofToString(n) + ".xml";
+  return folder.empty() ? name : folder + "/" + name;
+}
 
-// The first number from `from` on whose numbered copy is not there yet; -1
-// when the range has run out.
-int freeCopyNumber(int from) {
+// The first number from `from` on whose numbered copy in folder is not there
+// yet; -1 when the range has run out.
+int freeCopyNumber(const std::string& folder, int from) {
   for (int n = from;; ++n) {
-    if (!taken(ofToDataPath(numberedCopyName(n)))) return n;
+    if (!taken(ofToDataPath(copyPath(folder, n)))) return n;
     if (n == INT_MAX) return -1;
   }
 }
@@ -209,19 +212,32 @@ Level readLevel(XmlSettings& xml, int l) {
 }
 }  // namespace
 
-bool LevelData::save() {
+bool LevelData::save(const std::string& fileName) {
   // Numbered copies are never written over: the count skips to a free one.
   // A count already at the top of the range stays there.
-  const int newCount = freeCopyNumber(saveCount < INT_MAX ? saveCount + 1 : saveCount);
+  const std::string folder = std::filesystem::path(fileName).parent_path().string();
+  const int newCount = freeCopyNumber(folder, saveCount < INT_MAX ? saveCount + 1 : saveCount);
   if (newCount < 0) {
     ofLog(OF_ERROR, "could not save %s: it is there already and no higher number is left",
-          ofToDataPath(numberedCopyName(INT_MAX)).c_str());
+          ofToDataPath(copyPath(folder, INT_MAX)).c_str());
     return false;
   }
-  if (!keepUnreadable("data.xml")) return false;
+  if (!keepUnreadable(fileName)) return false;
   XmlSettings xml;
+  toXml(xml, newCount);
+  for (const std::string& name : {copyPath(folder, newCount), fileName}) {
+    if (!xml.saveFile(name)) {
+      ofLog(OF_ERROR, "could not save %s: %s", ofToDataPath(name).c_str(), xml.lastError().c_str());
+      return false;
+    }
+  }
+  saveCount = newCount;
+  return true;
+}
+
+void LevelData::toXml(XmlSettings& xml, int count) const {
   xml.addTag("Info");
-  xml.setAttribute("Info", "count", newCount, 0);
+  xml.setAttribute("Info", "count", count, 0);
   xml.addTag("Models");
   xml.pushTag("Models", 0);
   for (size_t i = 0; i < models.size(); ++i) writeModel(xml, models[i], static_cast<int>(i));
@@ -230,15 +246,6 @@ bool LevelData::save() {
   xml.pushTag("Levels", 0);
   for (size_t s = 0; s < levels.size(); ++s) writeLevel(xml, levels[s], static_cast<int>(s));
   xml.popTag();
-
-  for (const std::string& name : {numberedCopyName(newCount), std::string("data.xml")}) {
-    if (!xml.saveFile(name)) {
-      ofLog(OF_ERROR, "could not save %s: %s", ofToDataPath(name).c_str(), xml.lastError().c_str());
-      return false;
-    }
-  }
-  saveCount = newCount;
-  return true;
 }
 
 bool LevelData::load(const std::string& fileName) {
@@ -260,12 +267,4 @@ bool LevelData::load(const std::string& fileName) {
   xml.popTag();
   *this = std::move(loaded);
   return true;
-}
-
-bool LevelData::loadFromConsole() {
-  std::string name;
-  if (!ofReadConsoleWord("\n\nname...\n", name) || name.empty()) return false;
-  if (load(name + ".xml")) return true;
-  std::puts("nothing loaded: the levels being edited are kept");
-  return false;
 }

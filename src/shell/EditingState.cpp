@@ -11,24 +11,24 @@
 
 namespace {
 enum EditorMode { GAME_TEST = 0, LEVEL_TOOL = 1, MODEL_TOOL = 2 };
+// Longer than other messages: it is said once, on entering.
+constexpr int recoveryHintMs = 10000;
 }
 
 void testApp::enterEditing() {
   // The levels are opened once; after that what is being edited, saved or
   // not, stays in memory until the program ends.
   if (!editSetOpened) openEditSet();
+  const std::string hint = editedFile.recoveryHint();
+  if (!hint.empty()) status.show(hint, recoveryHintMs);
   editing = true;
   editorMode = LEVEL_TOOL;
   ofShowCursor();
 }
 
 void testApp::openEditSet() {
-  // Open on the game's own levels: a save right away must not replace
-  // data.xml with an empty set.
-  if (!editData.load("data.xml")) {
-    editData = LevelData();
-    ofLog(OF_WARNING, "editing a fresh level set");
-  }
+  const std::string trouble = editedFile.open(editData);
+  if (!trouble.empty()) status.show(trouble);
   editSetOpened = true;
 }
 
@@ -38,16 +38,24 @@ void testApp::startGameTest() {
 }
 
 void testApp::updateEditing() {
+  // While a question is open nothing else moves; the window still draws.
+  if (prompt.isOpen()) {
+    prompt.pollTerminal();
+    return;
+  }
+  if (updateEditingAids()) return;  // the F3 list has the keys while it is open
   switch (editorMode) {
-    case GAME_TEST:
-      if (!noLevelToFly) game.update(input, previousInput);
-      break;
+    case GAME_TEST: updateGameTest(); break;
     case LEVEL_TOOL: levelTool.update(input, previousInput); break;
     case MODEL_TOOL: modelTool.update(input, previousInput); break;
     default: break;
   }
-  if (codeWentDown(input, previousInput, 19)) editData.save();          // Ctrl+S
-  if (codeWentDown(input, previousInput, 12)) editData.loadFromConsole();  // Ctrl+L
+  if (codeWentDown(input, previousInput, 19)) {  // Ctrl+S: saves whatever the checks find
+    status.show(editedFile.save(editData) + problemsNote(editData));
+  }
+  if (codeWentDown(input, previousInput, 12)) askFileToLoad();                       // Ctrl+L
+  // In the tools only: the game test flies a copy and keeps the keys.
+  if (editorMode != GAME_TEST) editHistory.update(input, previousInput, editData);
   if (wentDown(input.keyA, previousInput.keyA)) {
     smoothLines = !smoothLines;
     if (smoothLines) {
@@ -76,6 +84,16 @@ void testApp::drawEditing() {
     case MODEL_TOOL: modelTool.draw(input); break;
     default: break;
   }
+  status.draw(editedFile.path(), editedFile.unsaved(editData));
+  drawEditingAids();  // over the status line, under a question
+  prompt.draw();
+}
+
+void testApp::askFileToLoad() {
+  prompt.ask("load file: ", [this](const std::string& name) {
+    status.show(editedFile.load(editData, name));
+    editHistory.loaded(editData);
+  });
 }
 
 // Said in the window, in the menu's colour, instead of the last run's picture.
@@ -91,6 +109,7 @@ void testApp::drawNoLevelToFly() {
 
 // Runs on every key press event, so key repeat repeats all but F1.
 void testApp::editingKeyPressed(int key) {
+  if (checksList.isOpen()) return;  // its keys are its own
   if (wentDown(input.keyF1, previousInput.keyF1)) {
     editorMode += 1;
     if (editorMode == 3) {
@@ -130,6 +149,8 @@ void testApp::forwardMouse(MouseEvent event, int button) {
   const bool pan = event == MouseEvent::dragged && button == 2;
   const bool click = event != MouseEvent::dragged && button == 0;
   if (!pan && !click) return;
+  if (prompt.isOpen() && event == MouseEvent::pressed) return;  // no new gesture under a question
+  if (checksList.isOpen() && event == MouseEvent::pressed) return;
   if (editorMode == LEVEL_TOOL) {
     if (pan) levelTool.pan(input, previousInput);
     if (click && event == MouseEvent::pressed) levelTool.mousePressed(input, previousInput);

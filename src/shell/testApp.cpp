@@ -7,6 +7,7 @@
 #include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
 #include "framework/ofScreen.h"
+#include "framework/ofUtils.h"
 
 void testApp::setup() {
   ofSetWindowTitle("Orvane");
@@ -39,6 +40,8 @@ void testApp::setup() {
   editData = LevelData();
   levelTool.data = &editData;
   modelTool.data = &editData;
+  levelTool.prompt = &prompt;
+  modelTool.prompt = &prompt;
   game.start(editData);
   editorMode = 1;
   lineWidth = 1;
@@ -190,6 +193,8 @@ void testApp::draw() {
 }
 
 void testApp::keyPressed(int key) {
+  // An open question takes every key typed; nothing else sees them.
+  if (prompt.keyPressed(key)) return;
   input.pressKey(key);
   if (editing) editingKeyPressed(key);
 }
@@ -211,4 +216,12 @@ void testApp::mousePressed(int x, int y, int button) {
 void testApp::mouseReleased(int x, int y, int button) {
   input.releaseButton(button, x, y);
   forwardMouse(MouseEvent::released, button);
+}
+
+void testApp::exit() {
+  if (!editSetOpened || !editedFile.unsaved(editData)) return;
+  if (editedFile.writeRecovery(editData)) {
+    ofLog(OF_WARNING, "the unsaved edits of %s are kept in %s: Ctrl+L recovered loads them",
+          editedFile.path().c_str(), ofToDataPath(EditedFile::recoveryName).c_str());
+  }
 }

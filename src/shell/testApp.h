@@ -8,8 +8,15 @@
 
 #include "framework/InputState.h"
 #include "framework/ofBaseApp.h"
+#include "editors/ChecksList.h"
+#include "editors/EditedFile.h"
+#include "editors/EditHistory.h"
+#include "editors/HelpOverlay.h"
 #include "editors/LevelTool.h"
 #include "editors/ModelTool.h"
+#include "editors/PlayFromHere.h"
+#include "editors/Prompt.h"
+#include "editors/StatusLine.h"
 #include "framework/ofTrueTypeFont.h"
 #include "game/Game.h"
 #include "level/LevelData.h"
@@ -26,6 +33,8 @@ class testApp : public ofBaseApp {
   void mouseDragged(int x, int y, int button) override;
   void mousePressed(int x, int y, int button) override;
   void mouseReleased(int x, int y, int button) override;
+  // Unsaved edits are kept in the recovery copy before the program ends.
+  void exit() override;
 
   // The five flight constants and the line width back to their defaults.
   void resetFlightDefaults();
@@ -63,6 +72,17 @@ class testApp : public ofBaseApp {
   LevelTool levelTool;
   ModelTool modelTool;
   LevelData editData;
+  // Every edit of editData in the tools, for Ctrl+Z and Ctrl+Y.
+  EditHistory editHistory;
+  // The file editData came from, the questions asked in the window and the
+  // editing state's status line.
+  EditedFile editedFile;
+  Prompt prompt;
+  StatusLine status;
+  // F3's list of what to mend, F2's keys, and 'g' in the level tool.
+  ChecksList checksList;
+  HelpOverlay help;
+  PlayFromHere playHere;
   LevelData logoData;
   InputState input;
   InputState previousInput;
@@ -92,6 +112,16 @@ class testApp : public ofBaseApp {
   void returnToMenuMusic();
   void togglePause();
   void openEditSet();
+  // Ctrl+L: asks for a file name in the window and loads it in place.
+  void askFileToLoad();
   // Restarts the game test on the edited levels, if there is one to fly.
   void startGameTest();
+  // The checks list, help, play from here and the game test's pause
+  // (EditingAids.cpp); true while the checks list takes the keys.
+  bool updateEditingAids();
+  void updateGameTest();
+  void updatePlayFromHere();
+  void backToLevelTool();
+  void goToFinding(const editor::Finding& finding);
+  void drawEditingAids();
 };

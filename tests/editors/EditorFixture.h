@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "editors/Prompt.h"
 #include "framework/InputState.h"
 #include "framework/ofAppBaseWindow.h"
 #include "framework/ofAppRunner.h"
 #include "framework/ofClock.h"
-#include "framework/ofConsole.h"
 #include "level/LevelData.h"
 
 // Stays installed after each test: tests that draw later still find the
@@ -23,6 +23,7 @@ struct EditorFixture : testing::Test {
   ManualClock clock{1000};
   LevelData data;
   Tool tool;
+  Prompt prompt;  // where the tool asks for words
   InputState current, previous;
 
   void SetUp() override {
@@ -31,10 +32,13 @@ struct EditorFixture : testing::Test {
     data = LevelData();
     tool = Tool();  // after the window: the modeling tool centres on it
     tool.data = &data;
+    tool.prompt = &prompt;
   }
-  void TearDown() override {
-    ofSetConsoleInput(nullptr);
-    ofSetClock(nullptr);
+  void TearDown() override { ofSetClock(nullptr); }
+  // Types word into the open question and confirms it.
+  void answer(const std::string& word) {
+    for (char c : word) prompt.keyPressed(c);
+    prompt.keyPressed(KEY_ENTER);
   }
   // One frame: the tool updates, then the snapshot moves on.
   void frame(int n = 1) {

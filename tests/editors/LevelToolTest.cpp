@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <sstream>
 #include <vector>
 
 #include "editors/LevelTool.h"
 #include "framework/ofAppBaseWindow.h"
 #include "framework/ofAppRunner.h"
 #include "framework/ofClock.h"
-#include "framework/ofConsole.h"
 #include "framework/ofGraphics.h"
 #include "editors/EditorFixture.h"
 #include "support/GlTestWindow.h"
@@ -18,13 +16,13 @@
 namespace {
 struct LevelToolTest : EditorFixture<LevelTool> {
   Level& level() { return data.levels[0]; }
-  // A key that asks for a word on the console, its question, and what it sets.
-  struct Prompt {
+  // A key that asks for a word in the prompt, its question, and what it sets.
+  struct Question {
     int key;
     const char* question;
     std::function<std::string()> value;
   };
-  std::vector<Prompt> levelPrompts() {
+  std::vector<Question> levelQuestions() {
     return {
         {364, "level guid: ", [this] { return level().guid; }},
         {'$', "map id: ", [this] { return tool.mapId; }},
@@ -275,29 +273,29 @@ TEST_F(LevelToolTest, WarpTypeKeysTheLastHeldInUJHKIOOrderWins) {
   }
 }
 
-TEST_F(LevelToolTest, ConsoleWordsAreAskedForAndNothingTypedChangesNothing) {
+TEST_F(LevelToolTest, WordsAreAskedInThePromptAndACancelledQuestionChangesNothing) {
   level().guid = "old";
   data.models[0].guid = "old";
   tool.mapId = tool.receiverId = "old";
-  std::vector<Prompt> cases = levelPrompts();
+  std::vector<Question> cases = levelQuestions();
   cases.push_back({'6', "model guid: ", [&] { return data.models[0].guid; }});
   struct Typed {
-    const char* text;
+    std::vector<int> keys;
     const char* value;
   };
-  for (const Prompt& c : cases) {
-    for (const Typed typed :
-         {Typed{"", "old"}, Typed{"  \n ", "old"}, Typed{"\nlater\n", "old"},
-          Typed{" new words\n", "new"}}) {
-      std::istringstream console(typed.text);
-      ofSetConsoleInput(&console);
-      testing::internal::CaptureStdout();
+  const Typed answers[] = {{{KEY_ENTER}, "old"}, {{'x', KEY_ESCAPE}, "old"},
+                           {{'n', 'e', 'w', KEY_ENTER}, "new"}};
+  for (const Question& c : cases) {
+    for (const Typed& typed : answers) {
       current.pressKey(c.key);
       frame();
       current.releaseKey(c.key);
       frame();
-      EXPECT_EQ(testing::internal::GetCapturedStdout(), c.question);
-      EXPECT_EQ(c.value(), typed.value) << c.question << "'" << typed.text << "'";
+      ASSERT_TRUE(prompt.isOpen()) << c.question;
+      EXPECT_EQ(prompt.question(), c.question);
+      for (int key : typed.keys) prompt.keyPressed(key);
+      EXPECT_FALSE(prompt.isOpen()) << c.question;
+      EXPECT_EQ(c.value(), typed.value) << c.question;
     }
   }
   tool.mapId = "";
@@ -334,13 +332,13 @@ TEST_F(LevelToolTest, RightDragsPanAsFarAsTheMouseMovedAndHomeResetsTheOffset) {
 TEST_F(LevelToolTest, LastKeyCommandsCountAKeyTappedBetweenFramesOnce) {
   level().guid = "old";
   tool.mapId = tool.receiverId = "old";
-  for (const Prompt& c : levelPrompts()) {
-    std::istringstream console("first\nsecond\n");
-    ofSetConsoleInput(&console);
-    testing::internal::CaptureStdout();
+  for (const Question& c : levelQuestions()) {
     quickTap(c.key);
     frame(2);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.question);
+    EXPECT_EQ(prompt.question(), c.question);
+    answer("first");
+    frame(2);
+    EXPECT_FALSE(prompt.isOpen()) << c.question << " asked again";
     EXPECT_EQ(c.value(), "first") << c.question;
   }
   // Three walls under the mouse: a tapped Delete removes one.
@@ -351,6 +349,28 @@ TEST_F(LevelToolTest, LastKeyCommandsCountAKeyTappedBetweenFramesOnce) {
   EXPECT_EQ(level().walls.size(), 2u);
 }
 
+TEST_F(LevelToolTest, AnAnswerGoesToTheLevelOrModelCurrentWhenItComes) {
+  data.addLevel();
+  data.addModel();
+  data.currentLevel = data.currentModel = 0;
+  for (int key : {364, int{'6'}}) {  // Insert, '6'
+    tap(key);
+    data.nextLevel();
+    data.nextModel();
+    answer(key == '6' ? "model" : "level");
+  }
+  EXPECT_EQ(data.levels[1].guid, "level");
+  EXPECT_EQ(data.models[0].guid, "model");
+  // Gone before the answer: nothing to set, nothing broken.
+  tap(364);
+  data.levels.clear();
+  answer("late");
+  tap('6');
+  data.models.clear();
+  answer("late");
+  EXPECT_FALSE(prompt.isOpen());
+}
+
 TEST_F(LevelToolTest, EveryOperationIsSafeWithoutALevelOrAModel) {
   LevelData noLevels{LevelData::Empty{}};
   noLevels.models.emplace_back(Model::Blank{});
@@ -358,14 +378,12 @@ TEST_F(LevelToolTest, EveryOperationIsSafeWithoutALevelOrAModel) {
   noModels.models.clear();
   for (LevelData* set : {static_cast<LevelData*>(nullptr), &noLevels, &noModels}) {
     tool.data = set;
-    std::istringstream console("word word word word");
-    ofSetConsoleInput(&console);
-    testing::internal::CaptureStdout();
     for (int key : std::vector<int>{364, 127, '1', '2', '3', '4', '$', '5', '%', '6', 'p', 'r',
                                     KEY_HOME}) {
       current.pressKey(key);
       frame();
       current.releaseKey(key);
+      if (prompt.isOpen()) answer("word");
     }
     for (int key : {'w', 'c', 'x', 'm', 'M', '.'}) drag(key, 10, 10, 20, 20);
     tool.deleteAt(ofxVec2f(300, 300));
@@ -373,7 +391,6 @@ TEST_F(LevelToolTest, EveryOperationIsSafeWithoutALevelOrAModel) {
     tool.pickReceiverId(ofxVec2f(300, 300));
     ofxVec2f end;
     EXPECT_FALSE(tool.snapToWallEnd(ofxVec2f(300, 300), end));
-    testing::internal::GetCapturedStdout();
   }
   EXPECT_TRUE(noLevels.levels.empty());
   EXPECT_EQ(noLevels.models[0].guid, "word");  // the model is there to rename

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,7 +11,6 @@
 #include "framework/ofAppBaseWindow.h"
 #include "framework/ofAppRunner.h"
 #include "framework/ofClock.h"
-#include "framework/ofConsole.h"
 #include "framework/ofGraphics.h"
 #include "editors/EditorFixture.h"
 #include "support/GlTestWindow.h"
@@ -98,13 +96,22 @@ TEST_F(ModelToolTest, ToggleKeysActOncePerPress) {
 
 TEST_F(ModelToolTest, SixAndSevenAskForTheGuidAndTheSoundTag) {
   model().guid = model().SE = "old";
-  testing::internal::CaptureStdout();
-  std::istringstream console("rock boom");
-  ofSetConsoleInput(&console);
-  tap('6');
-  tap('7');
-  tap('7');  // the end of input changes nothing
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "model guid: sound tag: sound tag: ");
+  struct Case {
+    int key;
+    const char* question;
+    std::vector<int> typed;
+  };
+  const Case cases[] = {
+      {'6', "model guid: ", {'r', 'o', 'c', 'k', KEY_ENTER}},
+      {'7', "sound tag: ", {'b', 'o', 'o', 'm', KEY_ENTER}},
+      {'7', "sound tag: ", {'x', KEY_ESCAPE}},  // cancelled: nothing changes
+  };
+  for (const Case& c : cases) {
+    tap(c.key);
+    EXPECT_EQ(prompt.question(), c.question);
+    for (int key : c.typed) EXPECT_TRUE(prompt.keyPressed(key));
+    EXPECT_FALSE(prompt.isOpen());
+  }
   EXPECT_EQ(model().guid, "rock");
   EXPECT_EQ(model().SE, "boom");
 }
@@ -193,12 +200,10 @@ TEST_F(ModelToolTest, EveryOperationIsSafeWithoutAModelOrAFrame) {
   frameless.models.emplace_back(Model::Blank{});
   for (LevelData* set : {static_cast<LevelData*>(nullptr), &noModels, &frameless}) {
     tool.data = set;
-    std::istringstream console("word word");
-    ofSetConsoleInput(&console);
-    testing::internal::CaptureStdout();
     for (int key : std::vector<int>{260, '1', '2', '3', '4', '5', '6', '7', KEY_HOME, '|', 127, '8',
                                     'p', ' ', 'r'}) {
       tap(key);
+      if (prompt.isOpen()) answer("word");
     }
     for (int key : {'w', 'e', 't'}) drawWall(key, 10, 10, 20, 20);
     tool.deleteWallAt(ofxVec2f(10, 10));
@@ -206,8 +211,9 @@ TEST_F(ModelToolTest, EveryOperationIsSafeWithoutAModelOrAFrame) {
     ofxVec2f end;
     EXPECT_FALSE(tool.snapToWallEnd(ofxVec2f(10, 10), end));
     tap('*');
-    testing::internal::GetCapturedStdout();
   }
+  EXPECT_EQ(frameless.models[0].guid, "word");
+  EXPECT_EQ(frameless.models[0].SE, "word");
   EXPECT_TRUE(noModels.models.empty());
   EXPECT_EQ(frameless.models[0].frames.size(), 1u);  // '*' gave it its first frame
 }

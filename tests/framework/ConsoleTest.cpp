@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <sstream>
 #include <string>
@@ -6,32 +8,47 @@
 
 #include "framework/ofConsole.h"
 
-TEST(Console, AnEmptyLineOrTheEndOfInputCancelsTheQuestion) {
+TEST(Console, WholeLinesArriveOneAtATimeAndTheEndSaysClosed) {
   struct Case {
     const char* typed;
-    std::vector<const char*> answers;  // one per question asked; nullptr: cancelled
+    std::vector<const char*> lines;  // then closed
   };
   const Case cases[] = {
-      {"dock\n", {"dock", nullptr}},
-      {"\n", {nullptr}},
-      {"  \t\n", {nullptr}},
-      {"", {nullptr, nullptr}},
-      {"\ndock\n", {nullptr, "dock", nullptr}},
-      {"dock\n\nrock\n", {"dock", nullptr, "rock", nullptr}},
-      {"  rock boom \n", {"rock", "boom", nullptr}},  // one word per question, as before
-      {"dock\r\n\r\n", {"dock", nullptr, nullptr}},
-      {"last", {"last", nullptr}},
+      {"dock\n", {"dock"}},
+      {"", {}},
+      {"\n  rock boom \r\n", {"", "  rock boom "}},
+      {"last", {"last"}},
   };
   for (const Case& c : cases) {
-    std::istringstream console(c.typed);
-    ofSetConsoleInput(&console);
-    for (size_t i = 0; i < c.answers.size(); ++i) {
-      std::string word = "kept";
-      const bool answered = ofReadConsoleWord("", word);
-      const std::string what = std::string("'") + c.typed + "', question " + std::to_string(i + 1);
-      EXPECT_EQ(answered, c.answers[i] != nullptr) << what;
-      EXPECT_EQ(word, c.answers[i] ? c.answers[i] : "kept") << what;
+    std::istringstream terminal(c.typed);
+    ofSetConsoleInput(&terminal);
+    EXPECT_TRUE(ofConsoleIsInteractive());
+    for (const char* expected : c.lines) {
+      std::string line;
+      EXPECT_EQ(ofPollConsoleLine(line), ofConsoleLine::line) << c.typed;
+      EXPECT_EQ(line, expected) << c.typed;
     }
+    std::string line = "kept";
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(ofPollConsoleLine(line), ofConsoleLine::closed) << c.typed;
+    EXPECT_EQ(line, "kept");
   }
   ofSetConsoleInput(nullptr);
+}
+
+// The game started with its input from a file or /dev/null (as the player's
+// tests start it) neither asks there nor waits for it.
+TEST(Console, StandardInputThatIsNotATerminalIsNeverRead) {
+  const int saved = dup(STDIN_FILENO);
+  const int null = open("/dev/null", O_RDONLY);
+  ASSERT_GE(null, 0);
+  dup2(null, STDIN_FILENO);
+  std::string line = "kept";
+  const ofConsoleLine got = ofPollConsoleLine(line);
+  const bool interactive = ofConsoleIsInteractive();
+  dup2(saved, STDIN_FILENO);
+  close(saved);
+  close(null);
+  EXPECT_EQ(got, ofConsoleLine::closed);
+  EXPECT_FALSE(interactive);
+  EXPECT_EQ(line, "kept");
 }

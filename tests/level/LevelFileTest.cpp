@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "framework/ofConsole.h"
 #include "level/LevelData.h"
 #include "support/ScratchFolder.h"
 
@@ -203,37 +201,6 @@ TEST(LevelFile, AFailedSaveIsReportedAndKeepsTheCount) {
   const std::string log = testing::internal::GetCapturedStdout();
   EXPECT_NE(log.find("OF_ERROR: could not save data/save_1.xml"), std::string::npos) << log;
   EXPECT_EQ(data.saveCount, 0);
-}
-
-TEST(LevelFile, ConsoleLoadReadsAWordOfAnyLengthAndCancelsOnNothing) {
-  ScratchFolder scratch;
-  const std::string longName(200, 'n');
-  scratch.write("data/level2.xml", readFixture("level/full_set.xml"));
-  scratch.write("data/" + longName + ".xml", readFixture("level/fresh_saved.xml"));
-  struct Case {
-    std::string typed;
-    bool loads;
-    std::string firstLevel;
-  };
-  const Case cases[] = {
-      {"level2\n", true, "cave"},
-      {"  " + longName + " extra\n", true, "l1"},
-      {"", false, "kept"},
-      {"   \n  ", false, "kept"},
-      {"nosuchfile\n", false, "kept"},
-  };
-  for (const Case& c : cases) {
-    std::istringstream typed(c.typed);
-    ofSetConsoleInput(&typed);
-    LevelData data;
-    data.levels[0].guid = "kept";
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(data.loadFromConsole(), c.loads) << c.typed;
-    const std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(out.rfind("\n\nname...\n", 0), 0u) << out;
-    EXPECT_EQ(data.levels[0].guid, c.firstLevel) << c.typed;
-  }
-  ofSetConsoleInput(nullptr);
 }
 
 TEST(LevelFile, NumbersAtTheEdgeOfTheRangeSaveAndDrawSafely) {

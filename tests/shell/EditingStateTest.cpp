@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "framework/ofAppRunner.h"
-#include "framework/ofConsole.h"
 #include "support/AppFixture.h"
 
 namespace {
@@ -148,14 +145,15 @@ TEST_F(Editing, F9HeldThroughAKeyRepeatResetsTheFlightConstants) {
 TEST_F(Editing, CtrlLOfANameThatDoesNotLoadKeepsTheEditedLevels) {
   enter();
   app->editData.levels[0].guid = "mine";
-  std::istringstream typed("nosuchfile\n");
-  ofSetConsoleInput(&typed);
   testing::internal::CaptureStdout();
   app->keyPressed(12);
   update();
-  const std::string out = testing::internal::GetCapturedStdout();
+  type("nosuchfile\r");
+  testing::internal::GetCapturedStdout();
   EXPECT_EQ(app->editData.levels[0].guid, "mine");
-  EXPECT_NE(out.find("kept"), std::string::npos) << out;
+  EXPECT_EQ(app->status.message().rfind("could not load data/nosuchfile.xml: ", 0), 0u)
+      << app->status.message();
+  EXPECT_EQ(app->editedFile.name(), "data.xml");
 }
 
 TEST_F(Editing, AClickOnTheTitleReachesTheLevelToolButNotTheNextGame) {

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/EditorScreen.h"
 #include "support/PlayerHarness.h"
 
 namespace {
@@ -27,18 +28,7 @@ TEST(Editor, DrawAWallSaveItAndVisitTheModelingTool) {
   ASSERT_TRUE(game.waitForWindow());
   const std::string before = readFile(game.folder() + "/data/data.xml");
 
-  // Hold w and drag with the left button.
-  game.keyDown("w");
-  GameProcess::pause(100);
-  game.mouseMove(100, 250);
-  GameProcess::pause(100);
-  game.mouseDown(1);
-  GameProcess::pause(100);
-  game.mouseMove(300, 280);
-  GameProcess::pause(100);
-  game.mouseUp(1);
-  GameProcess::pause(100);
-  game.keyUp("w");
+  dragWithKey(game, "w", 100, 250, 300, 280);
   game.key("ctrl+s");
   GameProcess::pause(300);
 

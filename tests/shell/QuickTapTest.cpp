@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "framework/ofConsole.h"
 #include "support/AppFixture.h"
 
 namespace {
@@ -27,9 +24,10 @@ TEST_F(QuickTap, CtrlSAndTheLevelToolsConsoleKeysActOncePerTap) {
   EXPECT_EQ(app->editData.saveCount, 6);  // the fixture's count was 5
   EXPECT_FALSE(scratch.exists("data/save_7.xml"));
 
-  std::istringstream console("dock\nrock\n");
-  ofSetConsoleInput(&console);
   quickTap('$');
   update(3);
+  for (char key : std::string("dock\r")) quickTap(key);
+  update(3);
   EXPECT_EQ(app->levelTool.mapId, "dock");
+  EXPECT_FALSE(app->prompt.isOpen()) << "asked twice";
 }

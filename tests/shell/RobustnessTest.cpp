@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/EditorScreen.h"
 #include "support/PlayerHarness.h"
 #include "support/SoundFixtures.h"
 
@@ -170,14 +171,16 @@ TEST(RobustnessAlone, AHighScoreFileThatCannotBeWrittenKeepsTheTable) {
       << game.output();
 }
 
-TEST(RobustnessAlone, ConsoleReadsWithStandardInputClosedCancelAndKeepTheLevels) {
+TEST(RobustnessAlone, QuestionsWithStandardInputClosedWaitForTheWindowAndKeepTheLevels) {
   GameProcess game(fixturePath("robust"), {"--edit"}, [](const std::string& scratch) {
     writeTone(scratch + "/data/tone.wav", 0.2f);
   });
   ASSERT_TRUE(game.waitForWindow());
   for (const char* key : {"ctrl+l", "Insert", "dollar", "percent", "6"}) {
-    game.key(key);  // each asks the console, which is closed
-    GameProcess::pause(150);
+    game.key(key);  // each asks in the window; the closed terminal cancels nothing
+    ASSERT_TRUE(game.waitFor(promptShown, 5000)) << key;
+    game.key("Escape");
+    ASSERT_TRUE(game.waitFor([](const Screenshot& s) { return !promptShown(s); }, 5000)) << key;
   }
   game.key("ctrl+s");
   GameProcess::pause(300);

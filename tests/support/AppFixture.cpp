@@ -32,6 +32,14 @@ void AppFixture::update(int n) {
   }
 }
 
+void AppFixture::type(const std::string& text) {
+  for (char c : text) {
+    press(c);
+    release(c);
+    update();
+  }
+}
+
 void AppFixture::tap(int key) {
   press(key);
   update();

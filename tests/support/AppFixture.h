@@ -33,4 +33,6 @@ struct AppFixture : testing::Test {
   void release(int key) { app->keyReleased(key); }
   // Held over one update, released over the next.
   void tap(int key);
+  // Each character pressed and released between two updates ('\r' is Enter).
+  void type(const std::string& text);
 };

@@ -1,0 +1,44 @@
+#pragma once
+// The level file the editing state works on: which file it is, what it held
+// when last loaded or saved (so that unsaved edits show), saving back to it,
+// loading another one in its place, and the recovery copy that keeps unsaved
+// edits when the program ends. Every operation returns what the status line
+// should say.
+
+#include <string>
+
+#include "level/LevelData.h"
+
+class EditedFile {
+ public:
+  // Where unsaved edits go when the program ends, in the data folder.
+  static constexpr const char* recoveryName = "recovered.xml";
+
+  // "data.xml" into data, or a fresh set when it does not load; returns ""
+  // or what went wrong.
+  std::string open(LevelData& data);
+  // Writes data back to the file it came from, with its numbered copy.
+  std::string save(LevelData& data);
+  // Replaces data by the file typed (".xml" added when missing), which
+  // becomes the file edited. Unsaved edits are first kept in the recovery
+  // copy, and nothing is loaded when they cannot be; a file that does not
+  // load leaves data as it was. Loading the
+  // recovery copy brings back the edits of the file it was written for,
+  // which a save then writes.
+  std::string load(LevelData& data, const std::string& typed);
+  // data differs in anything a save writes from what the file held.
+  bool unsaved(const LevelData& data) const;
+  // Writes data to the recovery copy, atomically, naming the file it was
+  // edited from; false (logged) when it could not be written.
+  bool writeRecovery(const LevelData& data) const;
+  // How to load the recovery copy when it is newer than the file it was
+  // written for; "" otherwise.
+  std::string recoveryHint() const;
+
+  const std::string& name() const { return fileName; }  // in the data folder
+  std::string path() const;  // as the log shows it: "data/data.xml"
+
+ private:
+  std::string fileName = "data.xml";
+  LevelData stored{LevelData::Empty{}};
+};

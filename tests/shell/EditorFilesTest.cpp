@@ -1,0 +1,109 @@
+// The editing state's questions, saves and recovery, driven headless through
+// the application's callbacks.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "support/AppFixture.h"
+
+namespace {
+struct EditorFiles : AppFixture {
+  std::string campaign = readFixture("level/full_set.xml");  // count 5
+  std::string logo = readFixture("level/fresh_saved.xml");   // count 1
+  void prepareData() override {
+    scratch.write("data/data.xml", campaign);
+    scratch.write("data/logo.xml", logo);
+  }
+  void enter() {
+    tap('e');
+    ASSERT_TRUE(app->editing);
+  }
+  void ctrl(int code) {
+    press(code);
+    update();
+    release(code);
+    update();
+  }
+  void drawWall() {
+    press('w');
+    update();
+    app->mousePressed(10, 10, 0);
+    app->mouseReleased(60, 10, 0);
+    release('w');
+    update();
+  }
+};
+}  // namespace
+
+TEST_F(EditorFiles, KeysTypedIntoAQuestionReachNothingElse) {
+  enter();
+  tap('$');
+  ASSERT_TRUE(app->prompt.isOpen());
+  const bool gravity = app->editData.levels[0].gravity;
+  for (int key : std::vector<int>{'w', '2', 257 /* F1 */, '>', 14 /* Ctrl+N */, 19 /* Ctrl+S */}) tap(key);
+  type("\b\b\b\b\b");
+  tap(27);  // Escape cancels the question and stays in the editor
+  EXPECT_FALSE(app->prompt.isOpen());
+  EXPECT_TRUE(app->editing);
+  EXPECT_EQ(app->editorMode, 1);
+  EXPECT_EQ(app->editData.levels.size(), 2u);
+  EXPECT_EQ(app->editData.currentLevel, 0);
+  EXPECT_EQ(app->editData.levels[0].gravity, gravity);
+  EXPECT_FALSE(scratch.exists("data/save_6.xml"));
+  EXPECT_EQ(app->levelTool.mapId, "");
+
+  tap('$');
+  type("fuel\r");
+  EXPECT_EQ(app->levelTool.mapId, "fuel");
+  EXPECT_FALSE(app->input.keyF || app->input.keyU || app->input.keyE || app->input.keyL);
+}
+
+TEST_F(EditorFiles, CtrlSWritesBackTheFileCtrlLLoadedAndNothingElse) {
+  enter();
+  ctrl(12);
+  type("logo\r");
+  EXPECT_EQ(app->status.message(), "loaded data/logo.xml");
+  EXPECT_FALSE(app->editedFile.unsaved(app->editData));
+  drawWall();
+  EXPECT_TRUE(app->editedFile.unsaved(app->editData));
+  ctrl(19);
+  const std::string said = app->status.message();  // the checks may add their count
+  EXPECT_EQ(said.rfind("saved data/logo.xml (copy save_2.xml)", 0), 0u) << said;
+  EXPECT_FALSE(app->editedFile.unsaved(app->editData));
+  EXPECT_EQ(scratch.read("data/data.xml"), campaign);
+  EXPECT_FALSE(scratch.exists("data/save_6.xml"));
+  EXPECT_NE(scratch.read("data/logo.xml").find("x1=\"10\" y1=\"10\" x2=\"60\""), std::string::npos);
+  EXPECT_EQ(scratch.read("data/logo.xml"), scratch.read("data/save_2.xml"));
+}
+
+TEST_F(EditorFiles, QuittingWithUnsavedEditsKeepsThemForTheNextTime) {
+  enter();
+  app->exit();
+  EXPECT_FALSE(scratch.exists("data/recovered.xml")) << "nothing to keep";
+  drawWall();
+  testing::internal::CaptureStdout();
+  app->exit();
+  const std::string said = testing::internal::GetCapturedStdout();
+  EXPECT_NE(said.find("data/recovered.xml"), std::string::npos) << said;
+  EXPECT_NE(scratch.read("data/recovered.xml").find("x1=\"10\" y1=\"10\""), std::string::npos);
+  EXPECT_EQ(scratch.read("data/data.xml"), campaign);
+
+  // The next run, with data.xml older than what was kept.
+  TearDown();
+  SetUp();
+  namespace fs = std::filesystem;
+  const fs::path data = scratch.path() + "/data/data.xml";
+  fs::last_write_time(data, fs::last_write_time(data) - std::chrono::seconds(10));
+  enter();
+  EXPECT_EQ(app->status.message(), "unsaved edits of data.xml kept: Ctrl+L recovered");
+  ctrl(12);
+  type("recovered\r");
+  EXPECT_TRUE(app->editedFile.unsaved(app->editData));
+  ctrl(19);
+  EXPECT_NE(scratch.read("data/data.xml").find("x1=\"10\" y1=\"10\""), std::string::npos);
+  tap(27);
+  tap('e');
+  EXPECT_EQ(app->status.message().find("recovered"), std::string::npos) << "saved since";
+}
