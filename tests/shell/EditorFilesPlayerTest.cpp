@@ -4,30 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iterator>
 #include <vector>
 
 #include "support/EditorScreen.h"
 #include "support/PlayerHarness.h"
 
 namespace {
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Checks the file every 100 ms until it satisfies ok; false after timeoutMs.
-bool waitForFile(const std::string& path, const std::function<bool(const std::string&)>& ok,
-                 int timeoutMs = 5000) {
-  for (int waited = 0; waited < timeoutMs; waited += 100) {
-    if (std::filesystem::exists(path) && ok(readFile(path))) return true;
-    GameProcess::pause(100);
-  }
-  return false;
-}
-
 bool contains(const std::string& text, const std::string& what) {
   return text.find(what) != std::string::npos;
 }
@@ -41,13 +23,6 @@ void answer(GameProcess& game, const std::string& key, const std::vector<std::st
   ASSERT_TRUE(game.waitFor([](const Screenshot& s) { return !promptShown(s); }, 5000)) << key;
 }
 
-void drawWall(GameProcess& game) { dragWithKey(game, "w", 100, 250, 300, 280); }
-
-// The wall drawWall makes, in the new walls' green, on screen and in a file.
-bool wallShown(const Screenshot& shot) {
-  return shot.count(100, 245, 200, 40, Rgb{0, 255, 0}, 60) > 100;
-}
-const char* wallDrawn = "x1=\"100\" y1=\"250\" x2=\"300\" y2=\"280\"";
 }  // namespace
 
 TEST(EditorFilesPlayer, AnAnswerTypedInTheWindowIsSaved) {
@@ -55,9 +30,9 @@ TEST(EditorFilesPlayer, AnAnswerTypedInTheWindowIsSaved) {
   ASSERT_TRUE(game.waitForWindow());
   answer(game, "Insert", {"d", "o", "c", "x", "BackSpace", "k"});
   game.key("ctrl+s");
-  const std::string saved = game.folder() + "/data/data.xml";
-  EXPECT_TRUE(waitForFile(saved, [](const std::string& t) { return contains(t, "guid=\"dock\""); }))
-      << readFile(saved);
+  // The fixture counts five saves: this is the sixth.
+  const std::string saved = waitForSave(game, "data.xml", 6);
+  EXPECT_TRUE(contains(saved, "guid=\"dock\"")) << saved;
 }
 
 TEST(EditorFilesPlayer, CtrlSWritesOnlyTheFileCtrlLLoaded) {
@@ -68,12 +43,10 @@ TEST(EditorFilesPlayer, CtrlSWritesOnlyTheFileCtrlLLoaded) {
   const std::string data = game.folder() + "/data/";
   const std::string campaign = readFile(data + "data.xml");
   answer(game, "ctrl+l", {"s", "e", "c", "o", "n", "d"});
-  drawWall(game);
+  drawTestWall(game);
   game.key("ctrl+s");
   // fresh_saved.xml counts one save: its copy is the second.
-  ASSERT_TRUE(waitForFile(data + "save_2.xml",
-                          [](const std::string& t) { return contains(t, wallDrawn); }));
-  EXPECT_EQ(readFile(data + "second.xml"), readFile(data + "save_2.xml"));
+  EXPECT_TRUE(contains(waitForSave(game, "second.xml", 2), testWallInFile));
   EXPECT_EQ(readFile(data + "data.xml"), campaign);
   EXPECT_FALSE(std::filesystem::exists(data + "save_6.xml"));
 }
@@ -83,11 +56,11 @@ TEST(EditorFilesPlayer, ClosingTheWindowKeepsUnsavedEdits) {
   ASSERT_TRUE(game.waitForWindow());
   const std::string data = game.folder() + "/data/";
   const std::string campaign = readFile(data + "data.xml");
-  drawWall(game);
-  ASSERT_TRUE(game.waitFor(wallShown, 5000));
+  drawTestWall(game);
+  ASSERT_TRUE(game.waitFor(testWallShown, 5000));
   game.closeWindow();
   EXPECT_EQ(game.waitForExit(), 0);
-  EXPECT_TRUE(contains(readFile(data + "recovered.xml"), wallDrawn)) << game.output();
+  EXPECT_TRUE(contains(readFile(data + "recovered.xml"), testWallInFile)) << game.output();
   EXPECT_TRUE(contains(game.output(), "data/recovered.xml")) << game.output();
   EXPECT_EQ(readFile(data + "data.xml"), campaign);
 }

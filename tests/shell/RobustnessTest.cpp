@@ -14,12 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-int occurrences(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
-
 void write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 
 // The title's menu lines are drawn in yellow in the lower right. A loaded
