@@ -6,7 +6,6 @@
 #include "shell/testApp.h"
 
 namespace {
-enum EditorMode { GAME_TEST = 0, LEVEL_TOOL = 1, MODEL_TOOL = 2 };
 constexpr int KEY_F3 = 259;
 }  // namespace
 

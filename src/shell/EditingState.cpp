@@ -10,7 +10,6 @@
 #include "shell/testApp.h"
 
 namespace {
-enum EditorMode { GAME_TEST = 0, LEVEL_TOOL = 1, MODEL_TOOL = 2 };
 // Longer than other messages: it is said once, on entering.
 constexpr int recoveryHintMs = 10000;
 }

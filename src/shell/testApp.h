@@ -59,7 +59,9 @@ class testApp : public ofBaseApp {
   void drawFadeOverlay();
 
   ofTrueTypeFont font;
-  int editorMode = 1;
+  // The three editing modes, in F1's order; editorMode holds one of them.
+  enum EditorMode { GAME_TEST = 0, LEVEL_TOOL = 1, MODEL_TOOL = 2 };
+  int editorMode = LEVEL_TOOL;
   bool smoothLines = false;
   bool editing = false;
   bool playing = false;
