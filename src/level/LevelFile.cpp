@@ -1,10 +1,8 @@
 // Reading and writing a LevelData as XML: "Info", "Models" and "Levels" as
 // top-level siblings. Numbers are written as truncated integers.
 
-#include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 #include "framework/ofMath.h"
@@ -12,6 +10,7 @@
 #include "framework/ofUtils.h"
 #include "level/LevelData.h"
 #include "framework/XmlSettings.h"
+#include "platform/KeepAside.h"
 
 namespace {
 int whole(float v) { return ofTruncateToInt(v); }
@@ -158,12 +157,6 @@ void readLevelContent(XmlSettings& xml, Level& level) {
   }
 }
 
-// Any directory entry counts, a dangling link included: none is written over.
-bool taken(const std::string& path) {
-  std::error_code ignored;
-  return std::filesystem::exists(std::filesystem::symlink_status(path, ignored));
-}
-
 // The numbered copy n in folder (relative to the data folder).
 std::string copyPath(const std::string& folder, int n) {
   const std::string name = "save_" + ofToString(n) + ".xml";
@@ -174,30 +167,9 @@ std::string copyPath(const std::string& folder, int n) {
 // yet; -1 when the range has run out.
 int freeCopyNumber(const std::string& folder, int from) {
   for (int n = from;; ++n) {
-    if (!taken(ofToDataPath(copyPath(folder, n)))) return n;
+    if (!pathTaken(ofToDataPath(copyPath(folder, n)))) return n;
     if (n == INT_MAX) return -1;
   }
-}
-
-// A file that is there but does not load is moved aside under the first free
-// name of name.broken, name.broken.1, ... before a save takes its place, so
-// that its bytes are never lost. False (logged) when it could not be moved.
-bool keepUnreadable(const std::string& name) {
-  const std::string path = ofToDataPath(name);
-  // Only regular files are read: opening a pipe could wait forever.
-  if (!ofIsRegularFile(path)) return true;
-  XmlSettings probe;
-  if (probe.loadFile(name)) return true;
-  std::string kept = path + ".broken";
-  for (int n = 1; taken(kept); ++n) kept = path + ".broken." + ofToString(n);
-  if (std::rename(path.c_str(), kept.c_str()) != 0) {
-    ofLog(OF_ERROR, "could not save %s: it does not load and could not be kept as %s: %s",
-          path.c_str(), kept.c_str(), std::strerror(errno));
-    return false;
-  }
-  ofLog(OF_WARNING, "%s could not be read (%s); kept it as %s before saving over it",
-        path.c_str(), probe.lastError().c_str(), kept.c_str());
-  return true;
 }
 
 Level readLevel(XmlSettings& xml, int l) {

@@ -1,0 +1,60 @@
+#include "platform/UserPaths.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "framework/ofLog.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+// A variable counts only when it holds an absolute path: a relative one
+// would move with the working folder.
+std::string absoluteVariable(const char* name) {
+  const char* value = std::getenv(name);
+  return value && value[0] == '/' ? std::string(value) : std::string();
+}
+
+// The last failure said; a success clears it, so the next one is said again.
+std::string lastReport;
+
+// Says why a folder could not be made, unless that was the last thing said:
+// every save tries again, and the log should not fill with one complaint.
+void reportOnce(const std::string& folder, const std::string& why) {
+  const std::string report = folder + ": " + why;
+  if (report == lastReport) return;
+  lastReport = report;
+  ofLog(OF_ERROR, "could not make the player's folder %s", report.c_str());
+}
+}  // namespace
+
+std::string userDataFolder() {
+  const std::string xdg = absoluteVariable("XDG_DATA_HOME");
+  if (!xdg.empty()) return (fs::path(xdg) / "orvane").string();
+  const std::string home = absoluteVariable("HOME");
+  if (!home.empty()) return (fs::path(home) / ".local/share/orvane").string();
+  return "";
+}
+
+std::string userDataPath(const std::string& name) {
+  const std::string folder = userDataFolder();
+  return folder.empty() ? "" : (fs::path(folder) / name).string();
+}
+
+bool makeUserDataFolder() {
+  const std::string folder = userDataFolder();
+  if (folder.empty()) {
+    reportOnce("(none)", "neither XDG_DATA_HOME nor HOME names an absolute folder");
+    return false;
+  }
+  std::error_code error;
+  // A file in the way of the folder or of a parent is "Not a directory".
+  fs::create_directories(folder, error);
+  if (error) {
+    reportOnce(folder, error.message());
+    return false;
+  }
+  lastReport.clear();
+  return true;
+}
