@@ -12,7 +12,7 @@ binary="$root/build/orvane"
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 cd "$root"
-xvfb-run -a -s "-screen 0 1024x768x24" \
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
   timeout --signal=TERM "$seconds" "$binary" --frame-log "$log" "$@" >/dev/null 2>&1 || true
 
 # Skip the first second: start-up (loading, window mapping) is not steady state.

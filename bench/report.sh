@@ -9,7 +9,7 @@ build="$root/build"
 "$root/scripts/build.sh" >/dev/null
 cd "$root"
 export ALSOFT_DRIVERS="${ALSOFT_DRIVERS:-null}"
-x() { if [[ -n "${DISPLAY:-}" ]]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24" "$@"; fi; }
+x() { if [[ -n "${DISPLAY:-}" ]]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$@"; fi; }
 
 # A field of a benchmark's row in Google Benchmark's console output: 2 the
 # real time, 4 the CPU time (both in the row's unit).

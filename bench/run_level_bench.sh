@@ -14,4 +14,4 @@ binary="$build/bench/level_bench"
 if [[ -n "${DISPLAY:-}" ]]; then
   exec "$binary" "$@"
 fi
-exec xvfb-run -a -s "-screen 0 1024x768x24" "$binary" "$@"
+exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$binary" "$@"

@@ -49,7 +49,7 @@ levels_program="$build/tools/level_pictures/orvane_level_pictures"
 if [[ -n "${DISPLAY:-}" ]]; then
   "$levels_program" "$root/data/data.xml" "$scratch/levels" >/dev/null
 else
-  xvfb-run -a -s "-screen 0 1024x768x24" \
+  xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
     "$levels_program" "$root/data/data.xml" "$scratch/levels" >/dev/null
 fi
 
@@ -88,7 +88,7 @@ fi
 # --- The title and a run, from the real game on the shipped data -----------
 # A server of our own, so that the game's window is the only one on it;
 # Xvfb writes its display number to descriptor 3 once it takes clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
 server_pid=$!
 for _ in $(seq 100); do
   [[ -s "$scratch/display" ]] && break

@@ -65,8 +65,10 @@ void GameProcess::startServer() {
     dup2(null, 1);
     dup2(null, 2);
     const std::string fd = std::to_string(fds[1]);
+    // -noreset: a server resetting as its last client leaves drops a client
+    // that connects at that moment ("failed to open display", a broken pipe).
     execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
-           "-nolisten", "tcp", static_cast<char*>(nullptr));
+           "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(fds[1]);
