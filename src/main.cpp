@@ -21,6 +21,8 @@ const char* usage =
     "                      frame number, wall-clock ms, process CPU ms\n"
     "  --test-pattern      show a test pattern instead of the game\n"
     "  --edit              start in the level editor (e on the title does too)\n"
+    "  --level GUID        practise the level named GUID (l on the title lists\n"
+    "                      the levels reached); the run ends at the title\n"
     "\n"
     "Editor keys (see README.md for the whole guide):\n"
     "  F1           cycle: game test -> level tool -> modeling tool\n"
@@ -39,6 +41,7 @@ struct Options {
   bool verbose = false;
   bool testPattern = false;
   bool edit = false;
+  const char* level = nullptr;
 };
 
 // Returns false (after printing why) when the program should stop at once.
@@ -57,6 +60,8 @@ bool parseOptions(int argc, char** argv, Options& options, int& status) {
       options.edit = true;
     } else if (std::strcmp(argv[i], "--frame-log") == 0 && i + 1 < argc) {
       options.frameLog = argv[++i];
+    } else if (std::strcmp(argv[i], "--level") == 0 && i + 1 < argc) {
+      options.level = argv[++i];
     } else {
       std::fprintf(stderr, "orvane: unknown option '%s'\n\n%s", argv[i], usage);
       status = 2;
@@ -87,6 +92,7 @@ int main(int argc, char** argv) {
   } else {
     auto* app = new testApp();
     app->editOnStart = options.edit;
+    if (options.level) app->levelOnStart = options.level;
     ofRunApp(app);
   }
   return 0;

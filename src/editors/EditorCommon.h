@@ -15,7 +15,6 @@ namespace editor {
 
 // Key codes the tools read through lastKey (they have no flag).
 enum : int {
-  KEY_DELETE = 127,
   KEY_INSERT = 364,
 };
 

@@ -10,8 +10,6 @@
 #include "framework/ofScreen.h"
 
 namespace {
-constexpr int KEY_BACKSPACE = 8;
-
 constexpr int glyphWidth = 8;  // the bitmap font's cell
 
 bool typesAChar(int key) { return key > ' ' && key < 127; }

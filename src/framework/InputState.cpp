@@ -103,6 +103,10 @@ bool codeWentDown(const InputState& current, const InputState& previous, int cod
   return current.lastKey == code && previous.lastKey != code;
 }
 
+bool keyPressedNow(const InputState& current, const InputState& previous, int code) {
+  return keyWentDown(current, previous, code) || codeWentDown(current, previous, code);
+}
+
 bool keyWentDown(const InputState& current, const InputState& previous, int code) {
   const bool* now = current.flagFor(code);
   const bool* before = previous.flagFor(code);

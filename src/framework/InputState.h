@@ -51,8 +51,11 @@ struct InputState {
   const bool* flagFor(int key) const;
 };
 
-// Key codes of the keys the snapshot has flags for.
+// Key codes of the keys the snapshot has flags for, and of Backspace and
+// Delete, read through lastKey or as typed.
 enum : int {
+  KEY_BACKSPACE = 8,
+  KEY_DELETE = 127,
   KEY_ENTER = 13,
   KEY_ESCAPE = 27,
   KEY_SPACE = 32,
@@ -72,6 +75,9 @@ bool codeWentDown(const InputState& current, const InputState& previous, int cod
 bool keyHeld(const InputState& current, int code);
 // The flag of key code went down between the snapshots.
 bool keyWentDown(const InputState& current, const InputState& previous, int code);
+// The key went down since the last frame, even when it was also released
+// before the frame came (a quick tap never sets a flag that a frame sees).
+bool keyPressedNow(const InputState& current, const InputState& previous, int code);
 // The last step of every frame: the frame has seen the last key, so a
 // release that waited for it clears it now; then previous becomes a copy of
 // current. A key tapped between two frames is thus the last key for exactly

@@ -47,6 +47,7 @@ void Game::reset() {
   flame = 0;
   markLevel = "";
   markReceiver = "";
+  checkpointCueStart = -1;
   fuel = 10;
   levelData->resetAnimations();
 }
@@ -89,9 +90,10 @@ bool Game::update(const InputState& current, const InputState& previous) {
 void Game::draw(const InputState& /*current*/) {
   // A flash that has faded out covers nothing; filling the window with it
   // anyway would cost a whole-window blend every frame.
-  if (static_cast<int>(flashAlpha) > 0) {
+  const int alpha = static_cast<int>(calm ? flashAlpha / 4 : flashAlpha);
+  if (alpha > 0) {
     ofSetColor(static_cast<int>(flashColor.r), static_cast<int>(flashColor.g),
-               static_cast<int>(flashColor.b), static_cast<int>(flashAlpha));
+               static_cast<int>(flashColor.b), alpha);
     ofFill();
     ofRect(-1, -1, static_cast<float>(ofGetWidth()), static_cast<float>(ofGetHeight()));
     ofNoFill();
@@ -104,10 +106,13 @@ void Game::draw(const InputState& /*current*/) {
   ofTranslate(static_cast<float>(ofGetWidth() / 2 - 240), static_cast<float>(ofGetHeight() / 2 - 160), 0);
   ofTranslate(shakeOffset.x, shakeOffset.y, 0);
   levelData->draw(false);
+  drawCheckpointCue();
+  if (drawBeforeShip) drawBeforeShip();
   drawShip();
 
   ofSetupScreen();
-  ofSetColor(0, 0, 0, static_cast<int>(ofRandom(0, 50)));
+  // Calm mode holds the dimming at the middle of its range.
+  ofSetColor(0, 0, 0, calm ? 25 : static_cast<int>(ofRandom(0, 50)));
   ofFill();
   ofRect(0, 0, static_cast<float>(ofGetWidth()), static_cast<float>(ofGetHeight()));
   ofNoFill();

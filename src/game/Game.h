@@ -5,6 +5,7 @@
 // one Game for the program's life, starts runs with start() and drives
 // update() and draw() once per frame.
 
+#include <functional>
 #include <string>
 
 #include "audio/AudioBank.h"
@@ -56,6 +57,10 @@ class Game {
   void endCycle();
   void updateEffects(int ms);
 
+  // A checkpoint newly set: the receiver's place flashes, a "checkpoint"
+  // label shows beside the ship and its effect plays (CheckpointCue.cpp).
+  void cueCheckpoint(const std::string& receiverId);
+
   // The hull at heading 0, and turned and placed (relative to pos).
   ofxVec2f shape[3] = {ofxVec2f(0, -10), ofxVec2f(6, 5), ofxVec2f(-6, 5)};
   ofxVec2f outline[3] = {shape[0], shape[1], shape[2]};
@@ -101,6 +106,16 @@ class Game {
   int shakeStart = 0;
   int shakeLast = 0;
 
+  // For players sensitive to flicker: the dimming layer holds still and
+  // flashes peak at a quarter of their alpha.
+  bool calm = false;
+  // Drawn in the level's frame just before the ship (a ghost, say).
+  std::function<void()> drawBeforeShip;
+  // When the last new checkpoint was cued (ms; -1 for none) and where.
+  int checkpointCueStart = -1;
+  bool checkpointCueHasPlace = false;
+  ofxVec2f checkpointCuePlace;
+
   std::string markLevel;
   std::string markReceiver;
   std::string markDir = "u";
@@ -111,5 +126,6 @@ class Game {
  private:
   void drawHud();
   void drawShip();
+  void drawCheckpointCue();
   bool hullHitsWalls();
 };

@@ -25,9 +25,13 @@ ModelRef placement(const std::string& guid, const ofxVec2f& pos) {
 }
 
 void mark(Game& g, const Warp& z) {
-  g.markLevel = g.levelData->getCurrentLevel().guid;
+  // The zone stays and marks again on every frame the ship is in it.
+  const std::string& level = g.levelData->getCurrentLevel().guid;
+  const bool isNew = level != g.markLevel || z.id != g.markReceiver;
+  g.markLevel = level;
   g.markReceiver = z.id;
   g.markDir = z.dir;
+  if (isNew) g.cueCheckpoint(z.id);
 }
 
 void refuel(Game& g, const Warp& z) {

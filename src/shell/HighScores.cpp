@@ -33,6 +33,19 @@ void insertAt(std::vector<T>& list, int row, const T& value) {
   list.insert(list.begin() + row, value);
   list.pop_back();
 }
+
+// The one rule for a name's length, so that the names stored, loaded and
+// written agree.
+std::string fitName(const std::string& name) {
+  std::string fitted = name.substr(0, HighScores::nameBytes);
+  fitted.resize(HighScores::nameBytes, ' ');
+  return fitted;
+}
+
+// A row of -1 (the run did not enter that table) names nothing.
+void renameRow(std::vector<std::string>& names, int row, const std::string& name) {
+  if (row >= 0 && row < static_cast<int>(names.size())) names[row] = name;
+}
 }  // namespace
 
 HighScores::HighScores() { setDefaults(); }
@@ -61,9 +74,14 @@ bool HighScores::load(const std::string& path) {
   auto covered = [&](size_t end) { return got >= end; };
   for (int i = 0; i < rows; ++i) {
     const size_t at = static_cast<size_t>(i) * recordBytes;
-    for (int c = 0; c < 3; ++c) {
+    // The file's bytes replace characters in place; a name of another
+    // length, set from outside, would put them past its end.
+    timeNames[i] = fitName(timeNames[i]);
+    fuelNames[i] = fitName(fuelNames[i]);
+    for (size_t c = 0; c < nameBytes; ++c) {
       if (covered(at + c + 1)) timeNames[i][c] = static_cast<char>(bytes[at + c]);
-      if (covered(at + 3 + c + 1)) fuelNames[i][c] = static_cast<char>(bytes[at + 3 + c]);
+      const size_t fuelAt = at + nameBytes + c;
+      if (covered(fuelAt + 1)) fuelNames[i][c] = static_cast<char>(bytes[fuelAt]);
     }
     if (covered(at + 10)) bestTimes[i] = getFloat(bytes + at + 6);
     if (covered(at + 14)) bestFuel[i] = getFloat(bytes + at + 10);
@@ -80,11 +98,8 @@ bool HighScores::save(const std::string& path) const {
   unsigned char bytes[rows * recordBytes];
   for (int i = 0; i < rows; ++i) {
     unsigned char* record = bytes + i * recordBytes;
-    for (size_t c = 0; c < 3; ++c) {
-      // Names are three bytes; a shorter one is padded with blanks.
-      record[c] = static_cast<unsigned char>(c < timeNames[i].size() ? timeNames[i][c] : ' ');
-      record[3 + c] = static_cast<unsigned char>(c < fuelNames[i].size() ? fuelNames[i][c] : ' ');
-    }
+    std::memcpy(record, fitName(timeNames[i]).data(), nameBytes);
+    std::memcpy(record + nameBytes, fitName(fuelNames[i]).data(), nameBytes);
     putFloat(record + 6, bestTimes[i]);
     putFloat(record + 10, bestFuel[i]);
   }
@@ -103,7 +118,8 @@ bool HighScores::save(const std::string& path) const {
   return ok;
 }
 
-void HighScores::insert(float time, float fuel, const std::string& name) {
+void HighScores::insert(float time, float fuel, const std::string& runName) {
+  const std::string name = fitName(runName);
   bool entered = false;
   for (int i = 0; i < rows; ++i) {
     if (bestTimes[i] > time) {
@@ -127,6 +143,12 @@ void HighScores::insert(float time, float fuel, const std::string& name) {
     newRecord = true;
     save();
   }
+}
+
+void HighScores::renameNewRows(const std::string& name) {
+  const std::string fitted = fitName(name);
+  renameRow(timeNames, newTimeRow, fitted);
+  renameRow(fuelNames, newFuelRow, fitted);
 }
 
 void HighScores::clearNewMarks() {

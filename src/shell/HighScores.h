@@ -3,10 +3,15 @@
 // most fuel left, kept in "data/high.dat" (70 bytes: per row a 3-byte time
 // name, a 3-byte fuel name, then time and fuel as little-endian floats).
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 struct HighScores {
+  // Every name in the tables is this many bytes: a longer one is cut, a
+  // shorter one padded with blanks.
+  static constexpr size_t nameBytes = 3;
+
   HighScores();  // the default rows
 
   // Five rows named "ZKW" with times 57600000 + 60000·m s and fuel 50 − 10·m.
@@ -20,6 +25,9 @@ struct HighScores {
   // Offers a finished run to both tables (an equal value ranks below the
   // older one) and saves if either took it.
   void insert(float time, float fuel, const std::string& name);
+  // Puts name on the row or rows the last run entered (none when it entered
+  // neither table). The file is not written: that is the caller's choice.
+  void renameNewRows(const std::string& name);
   // Forgets which rows the last run entered.
   void clearNewMarks();
 

@@ -10,20 +10,31 @@
 #include "shell/testApp.h"
 
 namespace {
-void setMenuColor() { ofSetColor(255, 211, 0, static_cast<int>(ofRandom(100, 200))); }
+// The menu's text flickers; in calm mode it holds still in the middle.
+void setMenuColor(bool calm) {
+  ofSetColor(255, 211, 0, calm ? 150 : static_cast<int>(ofRandom(100, 200)));
+}
 
+const char* onOff(bool on) { return on ? "on" : "off"; }
 }  // namespace
 
 void testApp::drawTitle() {
   const int w = ofGetWidth(), h = ofGetHeight();
   ofTranslate(static_cast<float>(w / 2 - 240), static_cast<float>(h / 2 - 160), 0);
   logoData.draw(false);
-  setMenuColor();
+  const bool calm = progress.settings.calm;
+  setMenuColor(calm);
   ofTranslate(static_cast<float>(w / 2), static_cast<float>(h / 2), 0);
   font.drawString("start   : enter", 0, 30);
-  setMenuColor();
+  setMenuColor(calm);
   font.drawString("score   : s", 0, 50);
-  setMenuColor();
+  setMenuColor(calm);
+  font.drawString("levels  : l", 0, 70);
+  setMenuColor(calm);
+  font.drawString(std::string("ghost h : ") + onOff(progress.settings.ghosts) +
+                      "   calm c : " + onOff(calm),
+                  0, 90);
+  setMenuColor(calm);
   font.drawString("exit    : esc", 0, 110);
   ofNoFill();
 }
@@ -41,7 +52,10 @@ void testApp::drawPauseOverlay() {
   ofRect(0, 0, static_cast<float>(w), static_cast<float>(h));
   ofNoFill();
   ofSetColor(255, 255, 0, a);
-  font.drawString("quit to menu:   q", static_cast<float>(w / 2), static_cast<float>(h / 2));
+  const float x = static_cast<float>(w / 2), y = static_cast<float>(h / 2);
+  font.drawString("paused", x, y - 40);
+  font.drawString("resume:   space", x, y - 20);
+  font.drawString("quit to menu:   q", x, y);
 }
 
 // Advances the blink of the new rows, every 300 ms or a little more.
@@ -66,6 +80,13 @@ void testApp::drawScores() {
   centred("FUEL", c3, 100);
   if (runAssisted) centred("ASSISTED RUN - NOT RECORDED", c, 70);
   font.drawString("ESC -> back", 10, static_cast<float>(h - 10));
+  if (scores.newTimeRow >= 0 || scores.newFuelRow >= 0) {
+    // The rows this run entered take the name typed here.
+    const std::string typed = nameEntry.typed();
+    const std::string caret = typed.size() < 3 && blinkOn ? "_" : " ";
+    centred("name: " + (typed.empty() ? std::string("YOU") : typed + caret) + "   enter: save", c,
+            static_cast<float>(h - 50));
+  }
 
   // Sample rows centre each column; they are measured, never drawn.
   const int half1 = static_cast<int>(font.stringWidth("5 WWW 0:00:00") / 2);

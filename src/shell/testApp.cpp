@@ -51,7 +51,11 @@ void testApp::setup() {
   game.ownAudio.playSong("menu", true);
   scores.setDefaults();
   scores.load();
+  progress.load();
+  game.calm = progress.settings.calm;
+  game.drawBeforeShip = [this] { journey.drawGhost(); };
   if (editOnStart) enterEditing();
+  if (!levelOnStart.empty() && !editing) startPracticeFromOption();
 }
 
 void testApp::resetFlightDefaults() {
@@ -71,6 +75,8 @@ void testApp::update() {
   } else {
     if (playing) {
       updateGame();
+    } else if (choosingLevel) {
+      updateLevelList();
     } else if (scoreScreen) {
       updateScoreScreen();
     } else {
@@ -84,10 +90,16 @@ void testApp::update() {
 void testApp::updateGame() {
   // The game stops the ship and fills the tank while F is held, paused or not.
   if (input.keyF) runAssisted = true;
-  if (!game.update(input, previousInput)) {
+  const bool running = game.update(input, previousInput);
+  journey.update(game, input.keyF);
+  if (!running) {
     game.ownAudio.release();
     game.ownAudio.playSong("menu", true);
     playing = false;
+    if (!practiceLevel.empty()) {
+      endPractice();
+      return;
+    }
     scoreScreen = true;
     recordRun();
   }
@@ -99,15 +111,18 @@ void testApp::updateGame() {
     runAssisted = false;
     returnToMenuMusic();
     game.ownAudio.resumeSong();
+    if (!practiceLevel.empty()) endPractice();
   }
 }
 
 void testApp::recordRun() {
+  nameEntry.clear();
+  // The rows typed into are this run's alone.
+  scores.clearNewMarks();
   if (!runAssisted) {
-    scores.insert(game.playTime, game.fuel, "YOU");
+    scores.insert(game.playTime, game.fuel, nameEntry.name());
     return;
   }
-  scores.clearNewMarks();
   ofLog(OF_NOTICE, "a run flown with F held is not entered in the high scores");
 }
 
@@ -127,11 +142,17 @@ void testApp::returnToMenuMusic() {
 
 void testApp::updateScoreScreen() {
   if (wentDown(input.keyEscape, previousInput.keyEscape)) {
+    // A name typed but not yet written with Enter is not lost.
+    if (nameTypedUnsaved) scores.save();
+    nameTypedUnsaved = false;
     scoreScreen = false;
     scores.clearNewMarks();
     runAssisted = false;
   }
-  if (wentDown(input.keyEnter, previousInput.keyEnter)) scores.save();
+  if (wentDown(input.keyEnter, previousInput.keyEnter)) {
+    scores.save();
+    nameTypedUnsaved = false;
+  }
 }
 
 void testApp::updateTitle() {
@@ -145,6 +166,7 @@ void testApp::updateTitle() {
   if (!fading) {
     if (wentDown(input.keyS, previousInput.keyS)) scoreScreen = true;
     if (wentDown(input.keyE, previousInput.keyE)) enterEditing();
+    updateTitleSwitches();
   }
   if (wentDown(input.keyEscape, previousInput.keyEscape)) std::exit(0);
 }
@@ -158,7 +180,7 @@ void testApp::updateFade() {
   }
   if (fading && fadeAlpha > 255) {
     fading = false;
-    playing = startRun();
+    playing = practiceLevel.empty() ? startRun() : startPracticeRun(practiceLevel);
   }
 }
 
@@ -174,6 +196,7 @@ bool testApp::startRun() {
     return false;
   }
   runAssisted = false;
+  journey.start(game);
   return true;
 }
 
@@ -183,7 +206,10 @@ void testApp::draw() {
     drawEditing();
   } else if (playing) {
     game.draw(input);
+    journey.drawOverlay(font);
     drawPauseOverlay();
+  } else if (choosingLevel) {
+    levelList.draw(font);
   } else if (scoreScreen) {
     drawScores();
   } else {
@@ -195,6 +221,7 @@ void testApp::draw() {
 void testApp::keyPressed(int key) {
   // An open question takes every key typed; nothing else sees them.
   if (prompt.keyPressed(key)) return;
+  if (scoreScreen && !editing) typeName(key);
   input.pressKey(key);
   if (editing) editingKeyPressed(key);
 }

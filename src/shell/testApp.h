@@ -1,8 +1,8 @@
 #pragma once
 // The application: owns the game, the editors, the editable level data, the
-// title logo, the two input snapshots and the high scores, and moves between
-// the title, the loading fade, a game, the pause, the score screen and the
-// editing state.
+// title logo, the two input snapshots, the high scores and the player's
+// progress, and moves between the title, the practice list, the loading
+// fade, a game, the pause, the score screen and the editing state.
 
 #include <string>
 
@@ -20,7 +20,11 @@
 #include "framework/ofTrueTypeFont.h"
 #include "game/Game.h"
 #include "level/LevelData.h"
+#include "progress/LevelList.h"
+#include "progress/PlayerProgress.h"
+#include "progress/RunJourney.h"
 #include "shell/HighScores.h"
+#include "shell/NameEntry.h"
 
 class testApp : public ofBaseApp {
  public:
@@ -101,11 +105,36 @@ class testApp : public ofBaseApp {
   // Set before setup to start in the editing state (orvane --edit).
   bool editOnStart = false;
 
+  // The player's own record, what the current run adds to it, the practice
+  // list, and the name typed on the score screen (Journey.cpp).
+  PlayerProgress progress;
+  RunJourney journey{progress};
+  LevelList levelList;
+  NameEntry nameEntry;
+  bool choosingLevel = false;
+  // The level the current or coming practice run begins in; empty for the
+  // campaign.
+  std::string practiceLevel;
+  // Set before setup to start a practice run in that level (orvane --level).
+  std::string levelOnStart;
+  // The practice run was started by --level: it ends at the title.
+  bool practiceFromOption = false;
+  // A name was typed into the run's rows since the table was last written.
+  bool nameTypedUnsaved = false;
+
  private:
   void updateGame();
   void updateScoreScreen();
   void updateTitle();
   void updateFade();
+  // The title's practice list and switches, a practice run's start and end,
+  // and the name typed on the score screen (Journey.cpp).
+  void updateTitleSwitches();
+  void updateLevelList();
+  bool startPracticeRun(const std::string& guid);
+  void startPracticeFromOption();
+  void endPractice();
+  void typeName(int key);
   // Loads "data.xml" and starts a run on it; refuses (and says why) when
   // there is no level to play.
   bool startRun();

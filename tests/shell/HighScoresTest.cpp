@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "shell/HighScores.h"
@@ -14,6 +15,19 @@ std::string names(const std::vector<std::string>& list) {
   for (const std::string& n : list) all += n + " ";
   return all;
 }
+
+// One 14-byte record as the file holds it, the floats given by their bits.
+std::string record(const char* timeName, const char* fuelName, uint32_t timeBits, uint32_t fuelBits) {
+  std::string bytes = std::string(timeName, 3) + std::string(fuelName, 3);
+  for (uint32_t bits : {timeBits, fuelBits}) {
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>((bits >> (8 * i)) & 0xFF);
+  }
+  return bytes;
+}
+
+// Bits of the floats the cases below use.
+constexpr uint32_t f10 = 0x41200000, f20 = 0x41A00000, f30 = 0x41F00000, f35 = 0x420C0000;
+constexpr uint32_t f40 = 0x42200000, f50 = 0x42480000, f60 = 0x42700000, f100 = 0x42C80000;
 }  // namespace
 
 TEST(HighScores, InsertsAsTheTablesRankThem) {
@@ -129,4 +143,56 @@ TEST(HighScores, AFailedSaveLeavesTheOldFileWhole) {
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(scratch.read("data/high.dat"), before);
   EXPECT_EQ(scores.bestTimes[0], 1);  // the table in memory stays as it is
+}
+
+TEST(HighScores, ARenamedRunIsWrittenBitForBit) {
+  struct Case {
+    const char* label;
+    std::vector<float> times;  // empty: the defaults
+    float time, fuel;
+    const char* name;
+    std::string file;
+  };
+  const Case cases[] = {
+      {"both tables, a short name padded", {}, 100, 60, "AX",
+       record("AX ", "AX ", f100, f60) + record("ZKW", "ZKW", 0x4C5BBA00, f50) +
+           record("ZKW", "ZKW", 0x4C5BF498, f40) + record("ZKW", "ZKW", 0x4C5C2F30, f30) +
+           record("ZKW", "ZKW", 0x4C5C69C8, f20)},
+      {"the fuel table only, a long name cut", {10, 20, 30, 40, 50}, 60, 35, "ABCD",
+       record("ZKW", "ZKW", f10, f50) + record("ZKW", "ZKW", f20, f40) + record("ZKW", "ABC", f30, f35) +
+           record("ZKW", "ZKW", f40, f30) + record("ZKW", "ZKW", f50, f20)},
+      {"neither table", {10, 20, 30, 40, 50}, 60, 5, "BOB",
+       record("ZKW", "ZKW", f10, f50) + record("ZKW", "ZKW", f20, f40) + record("ZKW", "ZKW", f30, f30) +
+           record("ZKW", "ZKW", f40, f20) + record("ZKW", "ZKW", f50, f10)},
+  };
+  for (const Case& c : cases) {
+    ScratchFolder scratch;
+    HighScores scores;
+    if (!c.times.empty()) scores.bestTimes = c.times;
+    scores.insert(c.time, c.fuel, "YOU");
+    scores.renameNewRows(c.name);
+    ASSERT_TRUE(scores.save()) << c.label;
+    EXPECT_EQ(scratch.read("data/high.dat"), c.file) << c.label;
+    // The table in memory holds the names the file does.
+    HighScores loaded;
+    ASSERT_TRUE(loaded.load()) << c.label;
+    EXPECT_EQ(scores.timeNames, loaded.timeNames) << c.label;
+    EXPECT_EQ(scores.fuelNames, loaded.fuelNames) << c.label;
+  }
+}
+
+TEST(HighScores, TheFileGivesWholeNamesWhateverTheLengthInMemory) {
+  ScratchFolder scratch;
+  HighScores written;
+  written.timeNames = {"BOB", "SUE", "ANN", "TIM", "JOE"};
+  written.fuelNames = written.timeNames;
+  ASSERT_TRUE(written.save());
+  for (const char* name : {"", "A", "ABCD"}) {
+    HighScores loaded;
+    loaded.timeNames.assign(5, name);
+    loaded.fuelNames.assign(5, name);
+    ASSERT_TRUE(loaded.load());
+    EXPECT_EQ(loaded.timeNames, written.timeNames) << '"' << name << '"';
+    EXPECT_EQ(loaded.fuelNames, written.fuelNames) << '"' << name << '"';
+  }
 }

@@ -17,7 +17,10 @@
 #include "framework/ofAppBaseWindow.h"
 #include "framework/ofAppRunner.h"
 #include "framework/ofClock.h"
+#include "progress/Ghost.h"
+#include "progress/PlayerProgress.h"
 #include "shell/testApp.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ScratchFolder.h"
 
 namespace fs = std::filesystem;
@@ -68,6 +71,7 @@ void copyShipped(const std::string& name) {
 
 struct Playthrough : testing::Test {
   ScratchFolder scratch;
+  ScopedEnvironment userData{"XDG_DATA_HOME", scratch.path() + "/share"};
   ManualClock clock{1000};
   ofHeadlessWindow window;
   std::unique_ptr<testApp> app;
@@ -117,4 +121,12 @@ TEST_F(Playthrough, TheStoredTimelineFinishesTheCampaignThroughEveryLevelWithARe
   EXPECT_EQ(app->scores.newTimeRow, 0);
   EXPECT_GT(app->game.playTime, 150);
   EXPECT_LT(app->game.playTime, 420);
+
+  // The player's record has every level with a best and a ghost of it.
+  PlayerProgress record;
+  ASSERT_TRUE(record.load());
+  for (const Level& level : campaign.levels) {
+    EXPECT_TRUE(record.bestTime(level.guid)) << level.guid;
+    EXPECT_TRUE(fs::exists(Ghost::path(level.guid))) << level.guid;
+  }
 }

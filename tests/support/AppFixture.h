@@ -11,10 +11,13 @@
 #include "framework/ofAppBaseWindow.h"
 #include "framework/ofClock.h"
 #include "shell/testApp.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ScratchFolder.h"
 
 struct AppFixture : testing::Test {
   ScratchFolder scratch;
+  // The player's own files go to the scratch folder, never the tester's home.
+  ScopedEnvironment userData{"XDG_DATA_HOME", scratch.path() + "/share"};
   ManualClock clock{1000};
   ofHeadlessWindow window;
   std::unique_ptr<testApp> app;

@@ -111,6 +111,8 @@ void GameProcess::launch(std::vector<std::string> args,
     // test process's own sound file.
     setenv("ALSOFT_DRIVERS", "null", 1);
     unsetenv("ALSOFT_CONF");
+    // The player's own files go to the scratch folder, never the tester's home.
+    setenv("XDG_DATA_HOME", (scratch + "/share").c_str(), 1);
     for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
     if (chdir(scratch.c_str()) != 0) _exit(126);
     const int out = open("output.log", O_WRONLY | O_CREAT | O_TRUNC, 0644);

@@ -119,7 +119,6 @@ void LevelKit::checkpoint(const std::string& id, float x, float y, const std::st
                           float half) {
   receiver(id, x, y);
   zone(x - half, y - half, 2 * half, 2 * half, "mark", id, facing);
-  zone(x - half, y - half, 2 * half, 2 * half, "sound", "checkpoint");
   zone(x - half, y - half, 2 * half, 2 * half, "addX", "checkpoint_glow", id);
 }
 

@@ -35,7 +35,8 @@ class LevelKit {
   void gravityPoint(float x, float y);
 
   // A checkpoint: a receiver, a "mark" zone of 2·half square around it with
-  // the facing letter, a ping and a sparkle the first time it is passed.
+  // the facing letter, and a sparkle the first time it is passed (the game
+  // itself plays the checkpoint's sound).
   void checkpoint(const std::string& id, float x, float y, const std::string& facing,
                   float half = 30);
   // A pick-up model with a "fuel" zone around it that adds `amount`.

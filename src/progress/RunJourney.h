@@ -1,0 +1,67 @@
+#pragma once
+// What a run adds to the player's record and what it tells the player on
+// the way: the levels reached, each level's split offered as its best, the
+// ghost of each best recorded and replayed, the banners shown on entering
+// and leaving a level, and the summary shown while the ship is drawn into
+// the finish. The application feeds it the game once a frame.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "progress/Ghost.h"
+#include "progress/RunSplits.h"
+
+class Game;
+class PlayerProgress;
+class ofTrueTypeFont;
+
+// A split as the banners show it, minutes, seconds and tenths ("1:05.3").
+std::string splitText(float seconds);
+// A difference to a best, signed, in seconds and tenths ("-1.2", "+0.4").
+std::string splitDifference(float seconds);
+
+class RunJourney {
+ public:
+  explicit RunJourney(PlayerProgress& progress) : progress(progress) {}
+
+  // A run has just begun on game.
+  void start(const Game& game);
+  // After each frame of the run. A pass flown with F held (assisted) still
+  // reaches its level but sets no best.
+  void update(const Game& game, bool assisted);
+
+  // The best's ghost, in the level's frame (the game calls it before the
+  // ship), when the player has ghosts on and the level has one.
+  void drawGhost() const;
+  // Over the game: the level's name on entering it, the split on leaving
+  // it, and during the finish the run's summary.
+  void drawOverlay(ofTrueTypeFont& font) const;
+
+  const RunSplits& splits() const { return runSplits; }
+  // What each pass of splits() did to the record, by the same index.
+  struct PassResult {
+    std::optional<float> bestBefore;  // seconds
+    bool newBest = false;
+  };
+  const std::vector<PassResult>& results() const { return passResults; }
+  // The ghost being replayed in the current level (empty when none).
+  const Ghost& replayed() const { return replay; }
+  size_t framesInLevel() const { return passFrame; }
+
+ private:
+  void enterLevel(const std::string& guid);
+  void leaveLevel(size_t pass);
+  void drawSummary(ofTrueTypeFont& font) const;
+
+  PlayerProgress& progress;
+  RunSplits runSplits;
+  std::vector<PassResult> passResults;
+  bool passAssisted = false;
+  Ghost recording;
+  Ghost replay;
+  size_t passFrame = 0;
+  int enteredAtMs = -1;
+  int leftAtMs = -1;
+  size_t lastLeft = 0;
+};

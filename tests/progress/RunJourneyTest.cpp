@@ -1,0 +1,207 @@
+// A run's journey through the levels, flown by script on the hand-driven
+// clock: splits on warps and the finish, deaths, bests kept per user, the
+// ghost of a best replayed frame for frame, and practice starts.
+
+#include <gtest/gtest.h>
+
+#include "progress/Ghost.h"
+#include "progress/PlayerProgress.h"
+#include "progress/Practice.h"
+#include "progress/RunJourney.h"
+#include "support/GameFixture.h"
+#include "support/ScopedEnvironment.h"
+
+namespace {
+// "one": the ship starts at (100, 100) on checkpoint "a"; a warp at
+// (300, 100) leads to "two" at receiver "in" (50, 50), where the finish waits
+// at (400, 200). Neither level has gravity or a spawner.
+LevelData twoLevels(bool checkpointInTwo = true) {
+  LevelData data = GameFixture::emptyLevel();
+  Level& one = data.levels[0];
+  one.receivers = {Receiver{ofxVec2f(100, 100), "a"}};
+  one.warps = {zone(90, 90, 20, 20, "mark", "a", "u"), zone(300, 100, 20, 20, "two", "in")};
+  data.addLevel();
+  Level& two = data.levels[1];
+  two.guid = "two";
+  two.gravity = two.friction = false;
+  two.receivers = {Receiver{ofxVec2f(50, 50), "in"}};
+  if (checkpointInTwo) two.warps.push_back(zone(40, 40, 20, 20, "mark", "in", "u"));
+  two.warps.push_back(zone(400, 200, 20, 20, "finish_it"));
+  data.currentLevel = 0;
+  return data;
+}
+
+struct Journey : GameFixture {
+  ScopedEnvironment xdg{"XDG_DATA_HOME", scratch.path() + "/share"};
+  PlayerProgress progress;
+  RunJourney journey{progress};
+
+  void begin(const LevelData& data) {
+    start(data);
+    journey.start(*game);
+  }
+  void step(bool assisted = false) {
+    frame();
+    journey.update(*game, assisted);
+  }
+  void steps(int n) {
+    for (int i = 0; i < n; ++i) step();
+  }
+  // Flies `frames` frames along y = 100 from x = 100, one pixel a frame.
+  void flyAcross(int frames) {
+    for (int i = 1; i <= frames; ++i) {
+      game->pos = ofxVec2f(100.0f + static_cast<float>(i), 100);
+      step();
+    }
+  }
+  void warpToTwo() {
+    game->pos = ofxVec2f(310, 110);
+    step();
+  }
+  void finish() {
+    game->pos = ofxVec2f(410, 210);
+    step();
+  }
+  // A death and the half second until the ship is back.
+  void dieAndReturn() {
+    game->die();
+    steps(40);
+  }
+};
+
+const float frameSeconds = 0.016f;
+}  // namespace
+
+TEST_F(Journey, WarpsAndTheFinishSplitTheRunAndBestsAreKeptOnDisk) {
+  begin(twoLevels());
+  flyAcross(30);
+  warpToTwo();
+  steps(10);
+  dieAndReturn();
+  finish();
+
+  const std::vector<LevelSplit>& splits = journey.splits().splits();
+  ASSERT_EQ(splits.size(), 2u);
+  EXPECT_EQ(splits[0].guid, "one");
+  EXPECT_NEAR(splits[0].seconds, 31 * frameSeconds, 1e-3);
+  EXPECT_EQ(splits[0].deaths, 0);
+  EXPECT_EQ(splits[1].guid, "two");
+  EXPECT_NEAR(splits[1].seconds, 51 * frameSeconds, 1e-3);
+  EXPECT_EQ(splits[1].deaths, 1);
+  EXPECT_TRUE(splits[0].done && splits[1].done);
+  EXPECT_TRUE(journey.splits().finished());
+  EXPECT_TRUE(journey.results()[0].newBest && journey.results()[1].newBest);
+  EXPECT_FALSE(journey.results()[0].bestBefore);
+
+  PlayerProgress reread;
+  ASSERT_TRUE(reread.load());
+  EXPECT_NEAR(*reread.bestTime("one"), 31 * 16, 1);
+  EXPECT_NEAR(*reread.bestTime("two"), 51 * 16, 1);
+
+  // A second run: slower in "one", faster in "two".
+  begin(twoLevels());
+  flyAcross(40);
+  warpToTwo();
+  steps(4);
+  finish();
+  ASSERT_EQ(journey.results().size(), 2u);
+  EXPECT_FALSE(journey.results()[0].newBest);
+  EXPECT_NEAR(*journey.results()[0].bestBefore, 31 * frameSeconds, 1e-3);
+  EXPECT_TRUE(journey.results()[1].newBest);
+  EXPECT_NEAR(*progress.bestTime("one"), 31 * 16, 1);
+  EXPECT_NEAR(*progress.bestTime("two"), 5 * 16, 1);
+}
+
+TEST_F(Journey, ComingBackToLifeInAnEarlierLevelIsNoSplitOfTheLevelLeft) {
+  begin(twoLevels(false));
+  flyAcross(5);
+  warpToTwo();
+  steps(3);
+  dieAndReturn();  // back at checkpoint "a" of "one"
+
+  const std::vector<LevelSplit>& splits = journey.splits().splits();
+  ASSERT_EQ(splits.size(), 3u);
+  EXPECT_TRUE(splits[0].done);
+  EXPECT_EQ(splits[1].guid, "two");
+  EXPECT_FALSE(splits[1].done);
+  EXPECT_EQ(splits[1].deaths, 1);
+  EXPECT_EQ(splits[2].guid, "one");
+  EXPECT_TRUE(progress.hasReached("two"));
+  EXPECT_FALSE(progress.bestTime("two"));
+}
+
+TEST_F(Journey, APassFlownWithHelpReachesItsLevelButSetsNoBest) {
+  begin(twoLevels());
+  step(true);
+  warpToTwo();
+  finish();
+  EXPECT_TRUE(progress.hasReached("one"));
+  EXPECT_FALSE(progress.bestTime("one"));
+  EXPECT_TRUE(progress.bestTime("two"));
+}
+
+TEST_F(Journey, TheBestPassIsReplayedFrameForFrameInTheNextRun) {
+  begin(twoLevels());
+  flyAcross(20);
+  warpToTwo();
+  finish();
+
+  begin(twoLevels());
+  const Ghost& ghost = journey.replayed();
+  ASSERT_EQ(ghost.frames(), 21u);
+  for (size_t i = 0; i < ghost.frames(); ++i) {
+    ASSERT_EQ(journey.framesInLevel(), i);
+    const Ghost::Frame* shown = ghost.at(journey.framesInLevel());
+    ASSERT_NE(shown, nullptr);
+    EXPECT_FLOAT_EQ(shown->x, 100.0f + static_cast<float>(i)) << "frame " << i;
+    EXPECT_FLOAT_EQ(shown->y, 100.0f) << "frame " << i;
+    step();
+  }
+  EXPECT_EQ(ghost.at(journey.framesInLevel()), nullptr);
+
+  // With ghosts switched off nothing is loaded to be shown.
+  progress.settings.ghosts = false;
+  begin(twoLevels());
+  EXPECT_TRUE(journey.replayed().empty());
+}
+
+TEST_F(Journey, PracticeStartsWhereAWarpArrivesOrAtTheSpawner) {
+  LevelData data = twoLevels();
+  ASSERT_TRUE(startPractice(*game, data, "two"));
+  EXPECT_EQ(game->levelData->currentLevel, 1);
+  EXPECT_TRUE(game->pos.x == 50 && game->pos.y == 50) << game->pos.x << "," << game->pos.y;
+
+  data.levels[1].modelRefs.push_back(placed("spawner", 200, 220));
+  ASSERT_TRUE(startPractice(*game, data, "two"));
+  EXPECT_TRUE(game->pos.x == 200 && game->pos.y == 220) << game->pos.x << "," << game->pos.y;
+
+  game->pos = ofxVec2f(1, 2);
+  EXPECT_FALSE(startPractice(*game, data, "three"));
+  EXPECT_TRUE(game->pos.x == 1 && game->pos.y == 2) << game->pos.x << "," << game->pos.y;
+
+  // A practice run is split like any other, from the level it began in.
+  ASSERT_TRUE(startPractice(*game, twoLevels(), "two"));
+  journey.start(*game);
+  step();
+  finish();
+  ASSERT_EQ(journey.splits().splits().size(), 1u);
+  EXPECT_EQ(journey.splits().splits()[0].guid, "two");
+  EXPECT_TRUE(progress.bestTime("two"));
+  EXPECT_FALSE(progress.hasReached("one"));
+}
+
+TEST(SplitText, MinutesSecondsAndTenths) {
+  struct Case {
+    float seconds;
+    const char* split;
+    const char* difference;
+  };
+  const Case cases[] = {
+      {0, "0:00.0", "+0.0"},      {5.04f, "0:05.0", "+5.0"},   {65.36f, "1:05.4", "+65.4"},
+      {-1.25f, "0:00.0", "-1.3"}, {-0.04f, "0:00.0", "+0.0"}, {3599.99f, "60:00.0", "+3600.0"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(splitText(c.seconds), c.split) << c.seconds;
+    EXPECT_EQ(splitDifference(c.seconds), c.difference) << c.seconds;
+  }
+}
