@@ -93,6 +93,37 @@ TEST_F(Zones, MarkSetsTheCheckpointEveryFrameAndFaceUsesItsLetter) {
   EXPECT_EQ(level().warps.size(), 1u);
 }
 
+TEST_F(Zones, ANewCheckpointIsCuedOnceAtItsReceiverWithItsSound) {
+  LevelData data = emptyLevel();
+  data.levels[0].receivers = {receiverAt(100, 95, "a"), receiverAt(200, 95, "b")};
+  data.levels[0].warps = {zone(90, 90, 20, 20, "mark", "a"), zone(190, 90, 20, 20, "mark", "b"),
+                          zone(290, 90, 20, 20, "mark", "nowhere")};
+  start(data);
+  stopAllSounds();
+  frame();
+  const int cuedAt = game->checkpointCueStart;
+  EXPECT_EQ(cuedAt, ofGetElapsedTimeMillis());
+  EXPECT_TRUE(game->checkpointCueHasPlace);
+  EXPECT_EQ(game->checkpointCuePlace.y, 95);
+  EXPECT_TRUE(onlyEffectPlaying(*game, "checkpoint"));
+
+  stopAllSounds();
+  frames(3);  // still inside: the same checkpoint, marked again in silence
+  EXPECT_EQ(game->checkpointCueStart, cuedAt);
+  EXPECT_EQ(channelsPlaying(), 0);
+
+  game->pos = ofxVec2f(200, 100);
+  frame();
+  EXPECT_GT(game->checkpointCueStart, cuedAt);
+  EXPECT_EQ(game->checkpointCuePlace.x, 200);
+  EXPECT_TRUE(effectPlaying("checkpoint"));
+
+  // A checkpoint without a receiver is still told, but has no place to flash.
+  game->pos = ofxVec2f(300, 100);
+  frame();
+  EXPECT_FALSE(game->checkpointCueHasPlace);
+}
+
 TEST_F(Zones, FaceBeforeAnyMarkFacesUpAndAnOddLetterKeepsTheHeading) {
   for (const char* letter : {"u", "i"}) {
     LevelData data = emptyLevel();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "support/AppFixture.h"
 #include "support/GlTestWindow.h"
@@ -69,11 +70,60 @@ TEST_F(Screens, ThePauseOverlayFadesInOverTenFrames) {
   }
   drawFrame();
   EXPECT_EQ(app->pauseFade, 1);
-  // "quit to menu:   q" starts at the window centre.
+  // "quit to menu:   q" starts at the window centre, under "paused" and
+  // "resume:   space".
   EXPECT_GT(pixelsOf(pauseText, 265, 176, 120, 10), 10);
+  EXPECT_GT(pixelsOf(pauseText, 265, 136, 50, 10), 10);
+  EXPECT_GT(pixelsOf(pauseText, 265, 156, 110, 10), 10);
   app->game.paused = false;
   drawFrame();
   EXPECT_NEAR(app->pauseFade, 0.9f, 1e-5);
+}
+
+namespace {
+int brightness(int x, int y, int w, int h) {
+  int sum = 0;
+  for (int j = y; j < y + h; ++j) {
+    for (int i = x; i < x + w; ++i) {
+      const Rgb p = GlTestWindow::pixel(i, j);
+      sum += p.r + p.g + p.b;
+    }
+  }
+  return sum;
+}
+}  // namespace
+
+TEST_F(Screens, CalmModeHoldsTheFlickerStillAndQuartersFlashes) {
+  struct Look {
+    std::set<int> hud, menu;
+    int flash = 0;
+  };
+  auto look = [&](bool calm) {
+    app->game.calm = calm;
+    app->progress.settings.calm = calm;
+    Look seen;
+    for (int i = 0; i < 5; ++i) {
+      app->playing = true;
+      drawFrame();
+      seen.hud.insert(brightness(0, 0, 200, 14));
+      app->playing = false;
+      drawFrame();
+      seen.menu.insert(brightness(290, 231, 120, 90));
+    }
+    app->playing = true;
+    app->game.startFlash(ofColor(255, 255, 255), 1000, true);
+    drawFrame();
+    seen.flash = GlTestWindow::pixel(5, 200).r;
+    app->game.flashAlpha = 0;
+    return seen;
+  };
+  const Look lively = look(false), calm = look(true);
+  EXPECT_GT(lively.hud.size(), 1u);
+  EXPECT_GT(lively.menu.size(), 1u);
+  EXPECT_EQ(calm.hud.size(), 1u) << "the dimming holds still";
+  EXPECT_EQ(calm.menu.size(), 1u) << "the menu's brightness holds still";
+  EXPECT_GE(lively.flash, 200);
+  EXPECT_NEAR(calm.flash, 255 / 4 * 230 / 255, 4) << "a quarter of the flash, dimmed by 25";
 }
 
 TEST_F(Screens, ScoreScreenHeadingsAndABlinkingNewRow) {

@@ -3,7 +3,8 @@
 #include "support/SoundFixtures.h"
 
 const char* const GameFixture::effectTags[] = {"thruster_start", "thruster_sustained", "fuel",
-                                               "shaking", "warp", "dying", "respawn", "ding"};
+                                               "shaking", "warp", "dying", "respawn", "ding",
+                                               "checkpoint"};
 
 void GameFixture::SetUp() {
   ofSetClock(&clock);
