@@ -1,18 +1,25 @@
 // Orvane: opens the 530 by 370 window and runs the application in it.
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "framework/ofAppGlutWindow.h"
 #include "framework/ofAppRunner.h"
 #include "framework/ofLog.h"
+#include "framework/ofUtils.h"
+#include "framework/ofWindowScale.h"
+#include "platform/DataFolder.h"
+#include "platform/Settings.h"
+#include "shell/NoDataApp.h"
 #include "shell/TestPatternApp.h"
 #include "shell/testApp.h"
 
 namespace {
 const char* usage =
     "Usage: orvane [options]\n"
-    "Run from the folder that holds data/.\n"
+    "The data folder is the first of: $ORVANE_DATA; data/ in the working\n"
+    "folder; data/ beside the program; ../share/orvane/data from the program.\n"
     "\n"
     "Options:\n"
     "  --help              show this text and exit\n"
@@ -23,6 +30,10 @@ const char* usage =
     "  --edit              start in the level editor (e on the title does too)\n"
     "  --level GUID        practise the level named GUID (l on the title lists\n"
     "                      the levels reached); the run ends at the title\n"
+    "  --scale N           show the game N times larger, N from 1 to 4\n"
+    "  --fullscreen        fill the screen (F11 switches while playing)\n"
+    "                      The window's scale and full screen are remembered in\n"
+    "                      the settings file, as F11 and these options leave them.\n"
     "\n"
     "Editor keys (see README.md for the whole guide):\n"
     "  F1           cycle: game test -> level tool -> modeling tool\n"
@@ -42,7 +53,29 @@ struct Options {
   bool testPattern = false;
   bool edit = false;
   const char* level = nullptr;
+  int scale = 0;  // 0: as the settings say
+  bool fullscreen = false;
 };
+
+// A whole number from 1 to ofMaxWindowScale, else 0.
+int scaleNamed(const char* text) {
+  char* end = nullptr;
+  const long n = std::strtol(text, &end, 10);
+  return end != text && *end == '\0' && n >= 1 && n <= ofMaxWindowScale ? static_cast<int>(n) : 0;
+}
+
+// The options override the window the settings keep, and are kept in turn:
+// a scale asks for a window unless --fullscreen is given too. True when
+// that changed the settings.
+bool chooseWindow(const Options& options, Settings& settings) {
+  const Settings before = settings;
+  if (options.scale) {
+    settings.scale = options.scale;
+    settings.fullscreen = options.fullscreen;
+  }
+  if (options.fullscreen) settings.fullscreen = true;
+  return settings != before;
+}
 
 // Returns false (after printing why) when the program should stop at once.
 bool parseOptions(int argc, char** argv, Options& options, int& status) {
@@ -62,6 +95,16 @@ bool parseOptions(int argc, char** argv, Options& options, int& status) {
       options.frameLog = argv[++i];
     } else if (std::strcmp(argv[i], "--level") == 0 && i + 1 < argc) {
       options.level = argv[++i];
+    } else if (std::strcmp(argv[i], "--fullscreen") == 0) {
+      options.fullscreen = true;
+    } else if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
+      options.scale = scaleNamed(argv[++i]);
+      if (options.scale == 0) {
+        std::fprintf(stderr, "orvane: --scale takes a whole number from 1 to %d, not '%s'\n",
+                     ofMaxWindowScale, argv[i]);
+        status = 2;
+        return false;
+      }
     } else {
       std::fprintf(stderr, "orvane: unknown option '%s'\n\n%s", argv[i], usage);
       status = 2;
@@ -85,12 +128,24 @@ int main(int argc, char** argv) {
     ofAppGlutWindow::setFrameLog(log);
   }
 
+  Settings settings;
+  settings.load();
+  if (chooseWindow(options, settings)) settings.save();
   static ofAppGlutWindow window;
-  ofSetupOpenGL(&window, 530, 370, OF_WINDOW);
+  ofAppGlutWindow::setScale(settings.scale);
+  ofSetupOpenGL(&window, 530, 370, settings.fullscreen ? OF_FULLSCREEN : OF_WINDOW);
+  // The test pattern needs no data; the game looks for it before it loads.
+  const DataFolderSearch data = options.testPattern ? DataFolderSearch() : searchDataFolder();
+  if (!data.found.empty()) ofSetDataPathRoot(data.found);
   if (options.testPattern) {
     ofRunApp(new TestPatternApp());
+  } else if (data.found.empty()) {
+    const std::vector<std::string> lines = noDataFolderLines(data);
+    for (const std::string& line : lines) std::fprintf(stderr, "%s\n", line.c_str());
+    ofRunApp(new NoDataApp(lines));
   } else {
     auto* app = new testApp();
+    app->settingsOnStart = settings;
     app->editOnStart = options.edit;
     if (options.level) app->levelOnStart = options.level;
     ofRunApp(app);

@@ -2,6 +2,7 @@
 
 #include "framework/ofLog.h"
 #include "framework/ofMath.h"
+#include "framework/ofUtils.h"
 #include "framework/XmlSettings.h"
 
 AudioBank::AudioBank() { load(); }
@@ -14,7 +15,8 @@ AudioBank::~AudioBank() {
 void AudioBank::load() {
   XmlSettings xml;
   if (!xml.loadFile("audio.xml")) {
-    ofLog(OF_ERROR, "could not load data/audio.xml: %s", xml.lastError().c_str());
+    ofLog(OF_ERROR, "could not load %s: %s", ofToDataPath("audio.xml").c_str(),
+          xml.lastError().c_str());
     return;
   }
   // A missing container leaves the cursor on the document, where its
@@ -52,7 +54,9 @@ bool AudioBank::addSong(const std::string& path, const std::string& tag) {
 }
 
 bool AudioBank::addEffect(const std::string& path, const std::string& tag) {
-  return addTagged(effects, path, tag, false);
+  const bool loaded = addTagged(effects, path, tag, false);
+  effects.back()->setVolume(effectsMaster);
+  return loaded;
 }
 
 void AudioBank::update() {
@@ -68,7 +72,7 @@ void AudioBank::update() {
       fadeStep = fadeIn;
     }
   }
-  if (songActive) currentSong->setVolume(volume);
+  if (songActive) currentSong->setVolume(volume * musicMaster);
 }
 
 void AudioBank::playEffect(const std::string& tag) {
@@ -132,3 +136,10 @@ void AudioBank::setFullVolume(float v) {
 void AudioBank::hold() { held = true; }
 
 void AudioBank::release() { held = false; }
+
+void AudioBank::setMasterVolumes(float music, float effectsVolume) {
+  musicMaster = ofClamp(music, 0, 1);
+  effectsMaster = ofClamp(effectsVolume, 0, 1);
+  for (auto& effect : effects) effect->setVolume(effectsMaster);
+  if (songActive) currentSong->setVolume(volume * musicMaster);
+}

@@ -41,6 +41,9 @@ class AudioBank {
   void stopSong();
   void fadeOutSong();
   void setFullVolume(float v);
+  // The player's volumes, 0..1: the music's fades and every effect play at
+  // these fractions of their own volume, from now on.
+  void setMasterVolumes(float music, float effectsVolume);
   // While held, a newly selected track does not start and resume does nothing.
   void hold();
   void release();
@@ -51,6 +54,8 @@ class AudioBank {
   float fullVolume = 1.0f;
   float volume = 0;
   float fadeStep = 0;
+  float musicMaster = 1.0f;
+  float effectsMaster = 1.0f;
   std::string nextSong;
   std::vector<std::unique_ptr<TaggedAudio>> effects;
   std::vector<std::unique_ptr<TaggedAudio>> songs;

@@ -1,6 +1,7 @@
 #include "editors/EditedFile.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "framework/XmlSettings.h"
@@ -20,13 +21,6 @@ std::string withExtension(const std::string& typed) {
   return has ? typed : typed + ext;
 }
 
-// The file the recovery copy's edits were made on.
-std::string recoveryOrigin() {
-  XmlSettings probe;
-  probe.loadFile(EditedFile::recoveryName);
-  return probe.getAttribute("Info", recoveredFrom, "data.xml", 0);
-}
-
 std::string loadError(const std::string& name) {
   XmlSettings probe;
   probe.loadFile(name);
@@ -41,6 +35,23 @@ bool modifiedLater(const std::string& newer, const std::string& older) {
   return failed || a > b;
 }
 
+// The home folder as "~": the status line has room for a path in the
+// player's folder only when it is shortened.
+std::string shownPath(const std::string& path) {
+  const char* home = std::getenv("HOME");
+  const std::string prefix = home && home[0] == '/' ? std::string(home) + "/" : "";
+  const bool inHome = prefix.size() > 1 && path.compare(0, prefix.size(), prefix) == 0;
+  return inHome ? "~/" + path.substr(prefix.size()) : path;
+}
+
+// Makes the folder saves go to; "" when it is there, else why not.
+std::string makeFolder(const std::string& folder) {
+  if (folder.empty()) return "";
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  return error ? error.message() : "";
+}
+
 template <typename T>
 bool sameList(const std::vector<T>& a, const std::vector<T>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
@@ -53,49 +64,76 @@ bool sameSet(const LevelData& a, const LevelData& b) {
 }
 }  // namespace
 
-std::string EditedFile::path() const { return ofToDataPath(fileName); }
+void EditedFile::saveInto(const std::string& where) { folder = where; }
+
+std::string EditedFile::saved(const std::string& name) const {
+  return folder.empty() ? name : (std::filesystem::path(folder) / name).string();
+}
+
+std::string EditedFile::source(const std::string& name) const {
+  return ofIsRegularFile(ofToDataPath(saved(name))) ? saved(name) : name;
+}
+
+// The file the recovery copy's edits were made on.
+std::string EditedFile::recoveryOrigin() const {
+  XmlSettings probe;
+  probe.loadFile(saved(recoveryName));
+  return probe.getAttribute("Info", recoveredFrom, "data.xml", 0);
+}
+
+std::string EditedFile::path() const { return shownPath(ofToDataPath(saved(fileName))); }
+
+std::string EditedFile::recoveryPath() const {
+  return shownPath(ofToDataPath(saved(recoveryName)));
+}
 
 std::string EditedFile::open(LevelData& data) {
   fileName = "data.xml";
   std::string said;
   // A fresh set rather than an empty one: a save right away must not
   // replace data.xml with nothing.
-  if (!data.load(fileName)) {
-    said = "new set: " + loadError(fileName);
+  if (!data.load(source(fileName))) {
+    said = "new set: " + loadError(source(fileName));
     data = LevelData();
   }
   stored = data;
-  return said;
+  if (folder.empty()) return said;
+  // Said at once: the player should not look for the saves in the data folder.
+  const std::string where = "read-only data: saves go to " + shownPath(folder);
+  return said.empty() ? where : said + "; " + where;
 }
 
 std::string EditedFile::save(LevelData& data) {
-  if (!data.save(fileName)) return "could not save " + path() + ": see the terminal";
+  const std::string trouble = makeFolder(folder);
+  if (!trouble.empty()) return "could not save " + path() + ": " + trouble;
+  if (!data.save(saved(fileName))) return "could not save " + path() + ": see the terminal";
   stored = data;
   return "saved " + path() + " (copy save_" + ofToString(data.saveCount) + ".xml)";
 }
 
 std::string EditedFile::load(LevelData& data, const std::string& typed) {
   const std::string name = withExtension(typed);
-  LevelData loaded{LevelData::Empty{}};
-  if (!loaded.load(name)) return loadError(name);
-  // Read before the recovery copy may be written over just below.
   const bool recovery = name == recoveryName;
+  const std::string from = recovery ? saved(name) : source(name);
+  LevelData loaded{LevelData::Empty{}};
+  if (!loaded.load(from)) return loadError(from);
+  // Read before the recovery copy may be written over just below.
   const std::string target = recovery ? recoveryOrigin() : name;
   std::string kept;
   if (unsaved(data)) {
     // Edits that cannot be kept are not dropped for another file.
-    if (!writeRecovery(data)) return "did not load " + ofToDataPath(name) + ": unsaved edits";
-    kept = "; unsaved edits in " + ofToDataPath(recoveryName);
+    if (!writeRecovery(data)) return "did not load " + shownPath(ofToDataPath(from)) + ": unsaved edits";
+    kept = "; unsaved edits in " + recoveryPath();
   }
   data = std::move(loaded);
   fileName = target;
   if (!recovery) {
     stored = data;
-    return "loaded " + path() + kept;
+    return "loaded " + shownPath(ofToDataPath(from)) + kept;
   }
   // The recovered edits show as unsaved until saved into their own file.
   stored = LevelData{LevelData::Empty{}};
-  stored.load(fileName);
+  stored.load(source(fileName));
   return "recovered edits of " + path() + ": Ctrl+S saves them" + kept;
 }
 
@@ -105,17 +143,19 @@ bool EditedFile::writeRecovery(const LevelData& data) const {
   XmlSettings xml;
   data.toXml(xml, data.saveCount);
   xml.setAttribute("Info", recoveredFrom, fileName, 0);
-  if (xml.saveFile(recoveryName)) return true;
-  ofLog(OF_ERROR, "could not keep the unsaved edits in %s: %s", ofToDataPath(recoveryName).c_str(),
-        xml.lastError().c_str());
+  const std::string trouble = makeFolder(folder);
+  if (trouble.empty() && xml.saveFile(saved(recoveryName))) return true;
+  ofLog(OF_ERROR, "could not keep the unsaved edits in %s: %s",
+        ofToDataPath(saved(recoveryName)).c_str(),
+        trouble.empty() ? xml.lastError().c_str() : trouble.c_str());
   return false;
 }
 
 // Measured against the file the edits were made on, which is the one being
 // edited unless the recovery copy came from another.
 std::string EditedFile::recoveryHint() const {
-  if (!ofIsRegularFile(ofToDataPath(recoveryName))) return "";
+  if (!ofIsRegularFile(ofToDataPath(saved(recoveryName)))) return "";
   const std::string from = recoveryOrigin();
-  if (!modifiedLater(recoveryName, from)) return "";
+  if (!modifiedLater(saved(recoveryName), source(from))) return "";
   return "unsaved edits of " + from + " kept: Ctrl+L recovered";
 }

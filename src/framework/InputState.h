@@ -32,6 +32,9 @@ struct InputState {
   bool lastKeyUnseen = false;
   // A key was released while lastKey was unseen; endFrame clears lastKey.
   bool lastKeyCleared = false;
+  // How far a gamepad's stick is pushed to turn: -1 full left .. 1 full
+  // right, 0 without a stick. Flight turns by it when no turn key is held.
+  float stickTurn = 0;
 
   // lastKey -1, every flag false, mouse at (0, 0).
   void reset();
@@ -60,6 +63,7 @@ enum : int {
   KEY_ESCAPE = 27,
   KEY_SPACE = 32,
   KEY_F1 = 257,
+  KEY_F11 = 267,
   KEY_LEFT = 356,
   KEY_UP = 357,
   KEY_RIGHT = 358,

@@ -36,7 +36,8 @@ class ofAppBaseWindow {
 };
 
 // A window without a screen, for tests and tools that run the game headless:
-// it reports a fixed size and a frame counter the caller advances.
+// it reports a fixed size, a frame counter the caller advances and the
+// window mode last asked for.
 class ofHeadlessWindow : public ofAppBaseWindow {
  public:
   void setupOpenGL(int width, int height, int /*mode*/) override { setWindowShape(width, height); }
@@ -46,8 +47,12 @@ class ofHeadlessWindow : public ofAppBaseWindow {
   void hideCursor() override { cursorShown = false; }
   void showCursor() override { cursorShown = true; }
   void setWindowTitle(const std::string& t) override { title = t; }
+  int getWindowMode() override { return mode; }
+  void setFullscreen(bool on) override { mode = on ? OF_FULLSCREEN : OF_WINDOW; }
+  void toggleFullscreen() override { setFullscreen(mode != OF_FULLSCREEN); }
 
   ofPoint size;
+  int mode = OF_WINDOW;
   int frameNum = 0;
   bool cursorShown = true;
   std::string title;

@@ -12,22 +12,24 @@
 #include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
 #include "framework/ofScreen.h"
+#include "framework/ofWindowScale.h"
 
 namespace {
 struct RunnerState {
   ofBaseApp* app = nullptr;
   int windowMode = OF_WINDOW;
   bool modeChanged = true;
-  int requestedWidth = 0, requestedHeight = 0;
+  // The screen asked for (in screen pixels), the scale it is shown at and
+  // the window's size now (in window pixels).
+  ofWindowScale view;
   int savedX = -1, savedY = -1;
-  int windowWidth = 0, windowHeight = 0;
   bool setupScreen = true;
   std::FILE* frameLog = nullptr;
   ofFrameLoop loop;
 };
 
 RunnerState state;
-ofEventRouter router(state.app, state.loop);
+ofEventRouter router(state.app, state.loop, &state.view);
 
 double millisOf(clockid_t clock) {
   timespec ts{};
@@ -44,26 +46,52 @@ void logFrame() {
 
 void applyWindowMode() {
   if (state.windowMode == OF_GAME_MODE || !state.modeChanged) return;
-  if (state.windowMode == OF_FULLSCREEN) {
+  state.view.fullscreen = state.windowMode == OF_FULLSCREEN;
+  if (state.view.fullscreen) {
     state.savedX = glutGet(GLUT_WINDOW_X);
     state.savedY = glutGet(GLUT_WINDOW_Y);
     glutFullScreen();
   } else {
-    glutReshapeWindow(state.requestedWidth, state.requestedHeight);
+    glutLeaveFullScreen();
+    glutReshapeWindow(state.view.wantedWidth(), state.view.wantedHeight());
     if (state.loop.frameNum > 0) glutPositionWindow(state.savedX, state.savedY);
   }
   state.modeChanged = false;
 }
 
-void display() {
-  applyWindowMode();
-  ofViewport(ofGetWidth(), ofGetHeight());
+// Clears the window and leaves GL drawing into the part that shows the
+// screen: all of it in a window; full screen, the centred area, with the
+// borders around it cleared black whatever the background, and drawing
+// that strays off the screen (a shake) cut off at its edge.
+void prepareFrame() {
+  const ofWindowScale& view = state.view;
+  const ofWindowScale::Area a = view.area();
+  const bool letterboxed = a.width != view.windowWidth || a.height != view.windowHeight;
+  ofFlushDrawing();
+  if (letterboxed) {
+    glViewport(0, 0, view.windowWidth, view.windowHeight);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
+  // GL counts rows from the bottom.
+  const int bottom = view.windowHeight - a.y - a.height;
+  const int height = a.height > 0 ? a.height : 1;
+  glViewport(a.x, bottom, a.width, height);
+  glScissor(a.x, bottom, a.width, height);
+  if (letterboxed) glEnable(GL_SCISSOR_TEST);
   const float* bg = ofGetBackground();
   glClearColor(bg[0], bg[1], bg[2], bg[3]);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  ofSetPixelScale(view.factor());
+}
+
+void display() {
+  applyWindowMode();
+  prepareFrame();
   if (state.setupScreen) ofSetupScreen();
   if (state.app) state.app->draw();
   ofFlushDrawing();
+  glDisable(GL_SCISSOR_TEST);
   glutSwapBuffers();
   state.loop.frameDisplayed(ofGetElapsedTimeSeconds());
   logFrame();
@@ -76,9 +104,9 @@ void idle() {
 }
 
 void reshape(int width, int height) {
-  state.windowWidth = width;
-  state.windowHeight = height;
-  if (state.app) state.app->windowResized(width, height);
+  state.view.windowWidth = width;
+  state.view.windowHeight = height;
+  if (state.app) state.app->windowResized(ofGetWidth(), ofGetHeight());
 }
 
 void keyDown(unsigned char key, int, int) { router.keyboard(key, true); }
@@ -110,14 +138,19 @@ void ofAppGlutWindow::setupOpenGL(int width, int height, int mode) {
     }
     glutEnterGameMode();
   } else {
-    glutInitWindowSize(width, height);
+    state.view.screenWidth = width;
+    state.view.screenHeight = height;
+    glutInitWindowSize(state.view.wantedWidth(), state.view.wantedHeight());
     glutCreateWindow("");
     ofSetupGraphicDefaults();
-    state.requestedWidth = glutGet(GLUT_WINDOW_WIDTH);
-    state.requestedHeight = glutGet(GLUT_WINDOW_HEIGHT);
   }
-  state.windowWidth = glutGet(GLUT_WINDOW_WIDTH);
-  state.windowHeight = glutGet(GLUT_WINDOW_HEIGHT);
+  state.view.windowWidth = glutGet(GLUT_WINDOW_WIDTH);
+  state.view.windowHeight = glutGet(GLUT_WINDOW_HEIGHT);
+  // Game mode shows the screen on the whole display, one to one.
+  if (mode == OF_GAME_MODE) {
+    state.view.screenWidth = state.view.windowWidth;
+    state.view.screenHeight = state.view.windowHeight;
+  }
 }
 
 void ofAppGlutWindow::initializeWindow() {
@@ -147,10 +180,21 @@ void ofAppGlutWindow::hideCursor() { glutSetCursor(GLUT_CURSOR_NONE); }
 void ofAppGlutWindow::showCursor() { glutSetCursor(GLUT_CURSOR_LEFT_ARROW); }
 void ofAppGlutWindow::setWindowPosition(int x, int y) { glutPositionWindow(x, y); }
 
+// Full screen only keeps the size, for when full screen is left.
 void ofAppGlutWindow::setWindowShape(int width, int height) {
-  glutReshapeWindow(width, height);
-  state.requestedWidth = width;
-  state.requestedHeight = height;
+  state.view.screenWidth = width;
+  state.view.screenHeight = height;
+  if (!state.view.fullscreen) glutReshapeWindow(state.view.wantedWidth(), state.view.wantedHeight());
+}
+
+void ofAppGlutWindow::setScale(int n) {
+  const int before = state.view.scale;
+  state.view.setScale(n);
+  // Before the window opens the scale only sets the size it opens at.
+  const bool open = state.view.windowWidth > 0;
+  if (open && state.view.scale != before && !state.view.fullscreen) {
+    glutReshapeWindow(state.view.wantedWidth(), state.view.wantedHeight());
+  }
 }
 
 int ofAppGlutWindow::getFrameNum() { return state.loop.frameNum; }
@@ -162,7 +206,7 @@ ofPoint ofAppGlutWindow::getWindowPosition() {
 }
 
 ofPoint ofAppGlutWindow::getWindowSize() {
-  return ofPoint(state.windowWidth, state.windowHeight, 0);
+  return ofPoint(state.view.reportedWidth(), state.view.reportedHeight(), 0);
 }
 
 ofPoint ofAppGlutWindow::getScreenSize() {

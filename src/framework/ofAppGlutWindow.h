@@ -32,6 +32,13 @@ class ofAppGlutWindow : public ofAppBaseWindow {
   void enableSetupScreen() override;
   void disableSetupScreen() override;
 
+  // Shows the screen n times larger in a window of n times its size (n is
+  // kept within 1..ofMaxWindowScale): lines n times wider, the mouse mapped
+  // back to screen pixels, and ofGetWidth, ofGetHeight and setWindowShape
+  // still in screen pixels. Set before setupOpenGL, it is the size the
+  // window opens at; afterwards the window is resized.
+  static void setScale(int n);
+
   // Appends one line per displayed frame to file: frame number, wall-clock
   // milliseconds and process CPU milliseconds since start (for benchmarks).
   static void setFrameLog(std::FILE* file);

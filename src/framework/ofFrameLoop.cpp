@@ -56,10 +56,18 @@ void ofEventRouter::special(int glutKey, bool down) {
   }
 }
 
-void ofEventRouter::mouseButton(int button, bool down, int x, int y) {
-  if (!acceptsMouse()) return;
+void ofEventRouter::place(int& x, int& y) {
+  if (view) {
+    x = view->toScreenX(x);
+    y = view->toScreenY(y);
+  }
   app->mouseX = x;
   app->mouseY = y;
+}
+
+void ofEventRouter::mouseButton(int button, bool down, int x, int y) {
+  if (!acceptsMouse()) return;
+  place(x, y);
   if (down) {
     app->mousePressed(x, y, button);
   } else {
@@ -71,14 +79,12 @@ void ofEventRouter::mouseButton(int button, bool down, int x, int y) {
 
 void ofEventRouter::mouseMotion(int x, int y) {
   if (!acceptsMouse()) return;
-  app->mouseX = x;
-  app->mouseY = y;
+  place(x, y);
   app->mouseDragged(x, y, lastButton);
 }
 
 void ofEventRouter::mousePassiveMotion(int x, int y) {
   if (!acceptsMouse()) return;
-  app->mouseX = x;
-  app->mouseY = y;
+  place(x, y);
   app->mouseMoved(x, y);
 }

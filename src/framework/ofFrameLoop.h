@@ -3,6 +3,8 @@
 // counter) and its routing of window events to the application, kept apart
 // from GLUT so that both can be driven without a window.
 
+#include "framework/ofWindowScale.h"
+
 class ofBaseApp;
 
 struct ofFrameLoop {
@@ -28,10 +30,13 @@ struct ofFrameLoop {
 };
 
 // Turns window events into application calls: key codes, mouse gating until
-// the first frame is shown, and the button a drag reports.
+// the first frame is shown, the button a drag reports, and mouse positions
+// from window pixels to screen pixels (through view, when there is one), so
+// that the application sees the same positions at every scale.
 class ofEventRouter {
  public:
-  ofEventRouter(ofBaseApp*& app, const ofFrameLoop& loop) : app(app), loop(loop) {}
+  ofEventRouter(ofBaseApp*& app, const ofFrameLoop& loop, const ofWindowScale* view = nullptr)
+      : app(app), loop(loop), view(view) {}
 
   void keyboard(unsigned char key, bool down);
   // GLUT special key code; arrives as code + 256. The modifier keys alone
@@ -43,8 +48,11 @@ class ofEventRouter {
 
  private:
   bool acceptsMouse() const { return app && loop.frameNum != 0; }
+  // Sets the application's mouse position from a window position.
+  void place(int& x, int& y);
 
   ofBaseApp*& app;
   const ofFrameLoop& loop;
+  const ofWindowScale* view;
   int lastButton = 0;
 };

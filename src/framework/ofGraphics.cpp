@@ -27,11 +27,16 @@ float batchVerts[maxBatchedLines * 2 * 2];
 float batchColors[maxBatchedLines * 2 * 4];
 int batchedLines = 0;
 float currentColor[4] = {1, 1, 1, 1};
+// Window pixels per screen pixel (ofSetPixelScale).
+float pixelScale = 1;
 
 // Static vertex storage: drawing never allocates.
 float triangleVerts[3 * 2];
 float rectVerts[4 * 2];
 float circleVerts[maxCirclePoints * 2];
+// One bitmap glyph's lit pixels as quads, four corners each.
+constexpr int glyphRows = 14, glyphColumns = 8;
+float glyphQuads[glyphRows * glyphColumns * 4 * 2];
 
 float toUnit(int c) {
   const float v = static_cast<float>(c / 255.0);
@@ -127,9 +132,20 @@ void ofNoFill() { fillOn = false; style.fillMode = false; }
 
 void ofSetLineWidth(float width) {
   ofFlushDrawing();
-  glLineWidth(width);
+  glLineWidth(width * pixelScale);
   style.lineWidth = width;
 }
+
+void ofSetPixelScale(float windowPixelsPerScreenPixel) {
+  // Zero, negative or NaN would make every line vanish: taken as 1.
+  const float f = windowPixelsPerScreenPixel > 0 ? windowPixelsPerScreenPixel : 1;
+  if (f == pixelScale) return;
+  ofFlushDrawing();
+  pixelScale = f;
+  glLineWidth(style.lineWidth * pixelScale);
+}
+
+float ofGetPixelScale() { return pixelScale; }
 
 void ofEnableAlphaBlending() {
   ofFlushDrawing();
@@ -225,8 +241,49 @@ void ofRotate(float degrees) {
   glRotatef(degrees, 0, 0, 1);
 }
 
+namespace {
+// A glyph drawn as one quad per lit pixel, in screen pixels, where glBitmap
+// would draw window pixels: on a screen shown larger the text grows with
+// everything else. Row 0, the bottom one, lies 3 pixels below the baseline,
+// as glBitmap's origin puts it; the leftmost pixel is the row's top bit.
+void drawGlyphQuads(const unsigned char* rows, float left, float baseline) {
+  int corners = 0;
+  for (int r = 0; r < glyphRows; ++r) {
+    const float top = baseline + 2 - r;
+    for (int c = 0; c < glyphColumns; ++c) {
+      if (!(rows[r] & (0x80 >> c))) continue;
+      const float x = left + c;
+      float* v = glyphQuads + corners * 2;
+      v[0] = x, v[1] = top, v[2] = x + 1, v[3] = top;
+      v[4] = x + 1, v[5] = top + 1, v[6] = x, v[7] = top + 1;
+      corners += 4;
+    }
+  }
+  if (corners > 0) drawArrays(GL_QUADS, glyphQuads, corners);
+}
+
+void drawBitmapQuads(const std::string& text, float x, float y) {
+  float left = x, baseline = y, lineOffset = 0;
+  for (const char c : text) {
+    const signed char code = static_cast<signed char>(c);
+    if (code == '\n') {
+      lineOffset += 8 * 1.7f;
+      left = x;
+      baseline = y + static_cast<int>(lineOffset);
+    } else if (code >= 32) {
+      drawGlyphQuads(ofBitmapFontGlyphs[static_cast<unsigned char>(code)] + 1, left, baseline);
+      left += glyphColumns;
+    }
+  }
+}
+}  // namespace
+
 void ofDrawBitmapString(const std::string& text, float x, float y) {
   ofFlushDrawing();
+  if (pixelScale != 1) {
+    drawBitmapQuads(text, x, y);
+    return;
+  }
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
   glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
   glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);

@@ -1,8 +1,9 @@
 #pragma once
 // Immediate-mode drawing: colour, outlined or filled shapes, lines, the
 // model-view matrix and the built-in bitmap text. Coordinates are floats in
-// the current model-view space (window pixels after ofSetupScreen); colour
-// components are 0..255 and clamped on the way to GL.
+// the current model-view space (screen pixels after ofSetupScreen: window
+// pixels, unless the window shows the screen larger); colour components are
+// 0..255 and clamped on the way to GL.
 
 #include <string>
 
@@ -15,7 +16,13 @@ void ofSetHexColor(int hex);
 
 void ofFill();
 void ofNoFill();
+// In screen pixels: a screen shown N times larger draws lines N times wider.
 void ofSetLineWidth(float width);
+// Window pixels per screen pixel, set by the window runner each frame: 1
+// unless the screen is shown larger. Line widths and the bitmap text grow
+// with it, so that the picture is the same at every size.
+void ofSetPixelScale(float windowPixelsPerScreenPixel);
+float ofGetPixelScale();
 void ofEnableAlphaBlending();
 void ofDisableAlphaBlending();
 // Line smoothing for lines and outlined shapes drawn from now on.

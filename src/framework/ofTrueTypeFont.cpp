@@ -48,10 +48,14 @@ void ofTrueTypeFont::unload() {
   loaded = false;
 }
 
-void ofTrueTypeFont::reportNotLoaded(int line) const {
+void ofTrueTypeFont::reportNotLoaded() const {
   if (reportedNotLoaded) return;
   reportedNotLoaded = true;
-  ofLog(OF_ERROR, "Error : font not allocated -- line %d in %s", line, __FILE__);
+  if (path.empty()) {
+    ofLog(OF_ERROR, "no font loaded: text is not drawn");
+  } else {
+    ofLog(OF_ERROR, "font %s did not load: its text is not drawn", path.c_str());
+  }
 }
 
 void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize) {
@@ -63,7 +67,7 @@ void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize, bool aa
   makeContours = contours;
   unload();
   reportedNotLoaded = false;
-  const std::string path = ofToDataPath(filename);
+  path = filename.empty() ? std::string() : ofToDataPath(filename);
   antiAliased = aa;
   fullCharacterSet = full;
   size = fontSize;
@@ -75,8 +79,12 @@ void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize, bool aa
           minSize, maxSize);
     return;
   }
-  if (filename.empty() || !ofIsRegularFile(path)) {
-    ofLog(OF_ERROR, "could not load font %s", path.c_str());
+  if (filename.empty()) {
+    ofLog(OF_ERROR, "could not load font (no file named)");
+    return;
+  }
+  if (!ofIsRegularFile(path)) {
+    ofLog(OF_ERROR, "could not load font %s: no such file", path.c_str());
     return;
   }
   FT_Library library;
@@ -86,7 +94,7 @@ void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize, bool aa
   }
   FT_Face face;
   if (FT_New_Face(library, path.c_str(), 0, &face)) {
-    ofLog(OF_ERROR, "could not load font %s", path.c_str());
+    ofLog(OF_ERROR, "could not load font %s: not a font FreeType reads", path.c_str());
     FT_Done_FreeType(library);
     return;
   }
@@ -140,7 +148,7 @@ int ofTrueTypeFont::glyphOf(unsigned char c) const {
 
 void ofTrueTypeFont::drawChar(int i) {
   if (!loaded) {
-    reportNotLoaded(__LINE__);
+    reportNotLoaded();
     return;
   }
   if (i < 0 || i >= characterCount) return;
@@ -153,7 +161,7 @@ void ofTrueTypeFont::drawChar(int i) {
   const float s1 = g.texOffsetX, t1 = g.texOffsetY;
   const float s2 = g.texOffsetX + g.texWidthFraction, t2 = g.texOffsetY + g.texHeightFraction;
   if (!glIsTexture(textures[i])) {
-    ofLog(OF_WARNING, "texture not bound for character -- line %d in %s", __LINE__, __FILE__);
+    ofLog(OF_WARNING, "font %s: character %d has lost its texture", path.c_str(), i + 33);
     return;
   }
   ofFlushDrawing();
@@ -171,7 +179,7 @@ void ofTrueTypeFont::drawChar(int i) {
 
 void ofTrueTypeFont::drawString(const std::string& text, float x, float y) {
   if (!loaded) {
-    reportNotLoaded(__LINE__);
+    reportNotLoaded();
     return;
   }
   ofFlushDrawing();
@@ -204,7 +212,7 @@ void ofTrueTypeFont::drawString(const std::string& text, float x, float y) {
 
 ofRectangle ofTrueTypeFont::getStringBoundingBox(const std::string& text, float x, float y) const {
   if (!loaded) {
-    reportNotLoaded(__LINE__);
+    reportNotLoaded();
     return ofRectangle();
   }
   if (text.empty()) return ofRectangle();

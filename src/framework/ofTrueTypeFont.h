@@ -41,12 +41,14 @@ class ofTrueTypeFont {
   void unload();
   // Logs that the font is not loaded, once per load: a missing font would
   // otherwise say so on every frame.
-  void reportNotLoaded(int line) const;
+  void reportNotLoaded() const;
   // The glyph for byte c, or -1 for bytes without one (the space included).
   int glyphOf(unsigned char c) const;
 
   bool loaded = false;
   mutable bool reportedNotLoaded = false;
+  std::string path;  // of the last load, for the log
+
   bool antiAliased = true;
   bool fullCharacterSet = false;
   bool makeContours = false;

@@ -9,8 +9,14 @@
 #include <sstream>
 
 namespace {
-const std::string dataRoot = "data/";
+std::string dataRoot = "data/";
 }
+
+void ofSetDataPathRoot(const std::string& folder) {
+  dataRoot = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+}
+
+const std::string& ofGetDataPathRoot() { return dataRoot; }
 
 std::string ofToString(int value) { return std::to_string(value); }
 

@@ -22,7 +22,14 @@ float ofToFloat(const std::string& text);
 // device or a pipe named in a data file could wait forever.
 bool ofIsRegularFile(const std::string& path);
 
-// Puts the data folder "data/" in front of a relative name. Names that start
-// with "/", with a drive letter ("c:") or with the data folder itself are
-// returned unchanged. makeAbsolute is accepted and ignored.
+// Sets the data folder that relative names resolve against ("data/" until
+// set); a "/" is added to the end when missing. The program finds its data
+// folder before anything loads and sets it once.
+void ofSetDataPathRoot(const std::string& folder);
+// The data folder as set, ending in "/".
+const std::string& ofGetDataPathRoot();
+
+// Puts the data folder (ofGetDataPathRoot) in front of a relative name.
+// Names that start with "/", with a drive letter ("c:") or with the data
+// folder itself are returned unchanged. makeAbsolute is accepted and ignored.
 std::string ofToDataPath(const std::string& path, bool makeAbsolute = false);

@@ -8,6 +8,10 @@
 void Game::fly(const InputState& current, const InputState& previous) {
   if (current.keyLeft) turnSpeed -= turnAccel;
   if (current.keyRight) turnSpeed += turnAccel;
+  // A stick turns in proportion to its push, full deflection as a key does;
+  // a held key wins, and a stick at rest leaves the turn untouched.
+  const bool keyTurns = current.keyLeft || current.keyRight;
+  if (!keyTurns && current.stickTurn != 0) turnSpeed += turnAccel * current.stickTurn;
 
   if (current.keyUp) {
     if (!previous.keyUp) audio->playEffect("thruster_start");

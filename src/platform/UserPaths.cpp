@@ -27,25 +27,11 @@ void reportOnce(const std::string& folder, const std::string& why) {
   lastReport = report;
   ofLog(OF_ERROR, "could not make the player's folder %s", report.c_str());
 }
-}  // namespace
 
-std::string userDataFolder() {
-  const std::string xdg = absoluteVariable("XDG_DATA_HOME");
-  if (!xdg.empty()) return (fs::path(xdg) / "orvane").string();
-  const std::string home = absoluteVariable("HOME");
-  if (!home.empty()) return (fs::path(home) / ".local/share/orvane").string();
-  return "";
-}
-
-std::string userDataPath(const std::string& name) {
-  const std::string folder = userDataFolder();
-  return folder.empty() ? "" : (fs::path(folder) / name).string();
-}
-
-bool makeUserDataFolder() {
-  const std::string folder = userDataFolder();
+// Makes folder and its parents; variable is the one that would have named it.
+bool makeFolder(const std::string& folder, const std::string& variable) {
   if (folder.empty()) {
-    reportOnce("(none)", "neither XDG_DATA_HOME nor HOME names an absolute folder");
+    reportOnce("(none)", "neither " + variable + " nor HOME names an absolute folder");
     return false;
   }
   std::error_code error;
@@ -58,3 +44,31 @@ bool makeUserDataFolder() {
   lastReport.clear();
   return true;
 }
+
+// The game's folder under the one variable names, else under HOME/underHome.
+std::string xdgFolder(const char* variable, const char* underHome) {
+  const std::string xdg = absoluteVariable(variable);
+  if (!xdg.empty()) return (fs::path(xdg) / "orvane").string();
+  const std::string home = absoluteVariable("HOME");
+  if (!home.empty()) return (fs::path(home) / underHome / "orvane").string();
+  return "";
+}
+}  // namespace
+
+std::string userDataFolder() { return xdgFolder("XDG_DATA_HOME", ".local/share"); }
+
+std::string userDataPath(const std::string& name) {
+  const std::string folder = userDataFolder();
+  return folder.empty() ? "" : (fs::path(folder) / name).string();
+}
+
+bool makeUserDataFolder() { return makeFolder(userDataFolder(), "XDG_DATA_HOME"); }
+
+std::string userConfigFolder() { return xdgFolder("XDG_CONFIG_HOME", ".config"); }
+
+std::string userConfigPath(const std::string& name) {
+  const std::string folder = userConfigFolder();
+  return folder.empty() ? "" : (fs::path(folder) / name).string();
+}
+
+bool makeUserConfigFolder() { return makeFolder(userConfigFolder(), "XDG_CONFIG_HOME"); }

@@ -15,3 +15,14 @@ std::string userDataPath(const std::string& name);
 // when it cannot be made (no home, a file in the way, no permission); that is
 // logged once per folder and reason, however often a caller tries again.
 bool makeUserDataFolder();
+
+// $XDG_CONFIG_HOME/orvane when that variable names an absolute folder, else
+// $HOME/.config/orvane; empty when neither does. The player's settings live
+// here, apart from the records.
+std::string userConfigFolder();
+
+// The file name inside the settings folder; empty when there is no folder.
+std::string userConfigPath(const std::string& name);
+
+// makeUserDataFolder for the settings folder.
+bool makeUserConfigFolder();

@@ -1,8 +1,9 @@
 // The record is one XML file, read and written through XmlSettings:
 //   <Progress version="1">
-//     <Settings ghosts="1" calm="0"></Settings>
 //     <Reached guid="..." bestMs="61234.5"></Reached>   (one per level, in order)
 //   </Progress>
+// Records of older games also hold <Settings ghosts="1" calm="0">, which is
+// read but no longer written.
 
 #include "progress/PlayerProgress.h"
 
@@ -17,13 +18,13 @@
 #include "platform/UserPaths.h"
 
 namespace {
-struct SettingRow {
+struct OlderSwitchRow {
   const char* name;
-  bool PlayerProgress::Settings::*field;
+  std::optional<bool> PlayerProgress::OlderSwitches::*field;
 };
-const SettingRow settingRows[] = {
-    {"ghosts", &PlayerProgress::Settings::ghosts},
-    {"calm", &PlayerProgress::Settings::calm},
+const OlderSwitchRow olderSwitchRows[] = {
+    {"ghosts", &PlayerProgress::OlderSwitches::ghosts},
+    {"calm", &PlayerProgress::OlderSwitches::calm},
 };
 
 bool isTime(float ms) { return std::isfinite(ms) && ms >= 0; }
@@ -105,10 +106,6 @@ void PlayerProgress::write(XmlSettings& xml) const {
   xml.addTag("Progress");
   xml.setAttribute("Progress", "version", 1);
   xml.pushTag("Progress");
-  xml.addTag("Settings");
-  for (const SettingRow& row : settingRows) {
-    xml.setAttribute("Settings", row.name, settings.*row.field ? 1 : 0);
-  }
   for (const Entry& entry : entries) {
     const int k = xml.addTag("Reached");
     xml.setAttribute("Reached", "guid", entry.guid, k);
@@ -122,9 +119,10 @@ void PlayerProgress::write(XmlSettings& xml) const {
 // best of its times.
 void PlayerProgress::read(XmlSettings& xml) {
   xml.pushTag("Progress");
-  const Settings defaults;
-  for (const SettingRow& row : settingRows) {
-    settings.*row.field = xml.getAttribute("Settings", row.name, defaults.*row.field ? 1 : 0) != 0;
+  // An attribute that is not there reads as -1: no value to carry over.
+  for (const OlderSwitchRow& row : olderSwitchRows) {
+    const int value = xml.getAttribute("Settings", row.name, -1);
+    if (value != -1) olderSwitches.*row.field = value != 0;
   }
   const int count = xml.getNumTags("Reached");
   for (int k = 0; k < count; ++k) {

@@ -1,7 +1,7 @@
 #pragma once
 // What a player has earned, kept between runs in the per-user folder: the
-// levels reached, the best time on each, and the player's own settings.
-// Levels are keyed by guid, so a record outlives edits to the level set.
+// levels reached and the best time on each. Levels are keyed by guid, so a
+// record outlives edits to the level set.
 
 #include <optional>
 #include <string>
@@ -12,10 +12,12 @@ class XmlSettings;
 
 class PlayerProgress {
  public:
-  // The player's choices; each default is stated here and nowhere else.
-  struct Settings {
-    bool ghosts = true;  // show the best run's ghost
-    bool calm = false;
+  // The ghost and calm switches as records of older games kept them (the
+  // settings file keeps them now): read so that they can be carried over
+  // once, never written.
+  struct OlderSwitches {
+    std::optional<bool> ghosts;
+    std::optional<bool> calm;
   };
 
   // Marks the level reached; the first time puts it at the end of the list.
@@ -45,7 +47,8 @@ class PlayerProgress {
   // progress.xml in the per-user folder; empty when there is no folder.
   static std::string path();
 
-  Settings settings;
+  // What the file last loaded held of the older switches.
+  OlderSwitches olderSwitches;
 
  private:
   struct Entry {

@@ -72,7 +72,7 @@ void RunJourney::enterLevel(const std::string& guid) {
   }
   recording.clear();
   replay.clear();
-  if (progress.settings.ghosts) replay.load(guid);
+  if (ghostsShown) replay.load(guid);
   passFrame = 0;
   passAssisted = false;
   enteredAtMs = ofGetElapsedTimeMillis();
@@ -93,6 +93,6 @@ void RunJourney::leaveLevel(size_t pass) {
 }
 
 void RunJourney::drawGhost() const {
-  if (!progress.settings.ghosts || runSplits.finished()) return;
+  if (!ghostsShown || runSplits.finished()) return;
   replay.draw(passFrame);
 }

@@ -23,7 +23,10 @@ std::string splitDifference(float seconds);
 
 class RunJourney {
  public:
-  explicit RunJourney(PlayerProgress& progress) : progress(progress) {}
+  // ghostsShown is the player's switch, read whenever a level is entered
+  // and a frame drawn; it outlives the journey.
+  RunJourney(PlayerProgress& progress, const bool& ghostsShown)
+      : progress(progress), ghostsShown(ghostsShown) {}
 
   // A run has just begun on game.
   void start(const Game& game);
@@ -32,7 +35,7 @@ class RunJourney {
   void update(const Game& game, bool assisted);
 
   // The best's ghost, in the level's frame (the game calls it before the
-  // ship), when the player has ghosts on and the level has one.
+  // ship), when ghosts are shown and the level has one.
   void drawGhost() const;
   // Over the game: the level's name on entering it, the split on leaving
   // it, and during the finish the run's summary.
@@ -55,6 +58,7 @@ class RunJourney {
   void drawSummary(ofTrueTypeFont& font) const;
 
   PlayerProgress& progress;
+  const bool& ghostsShown;
   RunSplits runSplits;
   std::vector<PassResult> passResults;
   bool passAssisted = false;

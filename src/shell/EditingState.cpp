@@ -7,6 +7,7 @@
 #include "framework/ofAppRunner.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
+#include "platform/WritableData.h"
 #include "shell/testApp.h"
 
 namespace {
@@ -26,6 +27,7 @@ void testApp::enterEditing() {
 }
 
 void testApp::openEditSet() {
+  editedFile.saveInto(editorSaveFolder());
   const std::string trouble = editedFile.open(editData);
   if (!trouble.empty()) status.show(trouble);
   editSetOpened = true;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "framework/ofLog.h"
+#include "platform/WritableData.h"
 
 namespace {
 constexpr int rows = 5;
@@ -60,6 +61,8 @@ void HighScores::setDefaults() {
     bestFuel.push_back(static_cast<float>(50 - 10 * m));
   }
 }
+
+std::string HighScores::filePath() { return writableDataFile("high.dat"); }
 
 bool HighScores::load(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");

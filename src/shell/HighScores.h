@@ -1,6 +1,6 @@
 #pragma once
 // The two high-score tables, five rows each: the shortest run times and the
-// most fuel left, kept in "data/high.dat" (70 bytes: per row a 3-byte time
+// most fuel left, kept in "high.dat" (70 bytes: per row a 3-byte time
 // name, a 3-byte fuel name, then time and fuel as little-endian floats).
 
 #include <cstddef>
@@ -16,12 +16,16 @@ struct HighScores {
 
   // Five rows named "ZKW" with times 57600000 + 60000·m s and fuel 50 − 10·m.
   void setDefaults();
+  // Where the tables are kept: "high.dat" in the data folder, or the
+  // player's own copy when the data folder cannot be written (an installed
+  // game).
+  static std::string filePath();
   // Replaces the rows the file covers; a missing or short file leaves the
   // rest as they are and logs a notice. False when the file was not whole.
-  bool load(const std::string& path = "data/high.dat");
+  bool load(const std::string& path = filePath());
   // Writes all five rows through a temporary file renamed over the old one;
   // a failure is logged with the path and the file is left as it was.
-  bool save(const std::string& path = "data/high.dat") const;
+  bool save(const std::string& path = filePath()) const;
   // Offers a finished run to both tables (an equal value ranks below the
   // older one) and saves if either took it.
   void insert(float time, float fuel, const std::string& name);

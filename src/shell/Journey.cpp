@@ -1,29 +1,29 @@
 // The player's journey on the application's screens: the title's practice
-// list and its ghost and calm switches, practice runs, and the name typed
-// into the rows a run entered.
+// list, its ghost and calm switches and the way to the keys screen, practice
+// runs, and the name typed into the rows a run entered.
 
 #include "framework/ofLog.h"
+#include "framework/ofUtils.h"
 #include "progress/Practice.h"
 #include "shell/testApp.h"
 
 namespace {
 // Flips a setting and keeps it; true when it is now on.
-bool toggle(PlayerProgress& progress, bool PlayerProgress::Settings::*setting) {
-  progress.settings.*setting = !(progress.settings.*setting);
-  progress.save();
-  return progress.settings.*setting;
+bool toggle(Settings& settings, bool Settings::*setting) {
+  settings.*setting = !(settings.*setting);
+  settings.save();
+  return settings.*setting;
 }
 }  // namespace
 
 void testApp::updateTitleSwitches() {
-  if (keyPressedNow(input, previousInput, 'h')) toggle(progress, &PlayerProgress::Settings::ghosts);
-  if (keyPressedNow(input, previousInput, 'c')) {
-    game.calm = toggle(progress, &PlayerProgress::Settings::calm);
-  }
+  if (keyPressedNow(input, previousInput, 'h')) toggle(settings, &Settings::ghosts);
+  if (keyPressedNow(input, previousInput, 'c')) game.calm = toggle(settings, &Settings::calm);
+  if (keyPressedNow(input, previousInput, 'k')) openKeysScreen();
   if (keyPressedNow(input, previousInput, 'l')) {
     LevelData saved{LevelData::Empty{}};
     if (!saved.load("data.xml")) {
-      ofLog(OF_ERROR, "cannot list the levels without data/data.xml");
+      ofLog(OF_ERROR, "cannot list the levels without %s", ofToDataPath("data.xml").c_str());
       return;
     }
     levelList.open(progress, saved);
@@ -50,13 +50,13 @@ void testApp::updateLevelList() {
 bool testApp::startPracticeRun(const std::string& guid) {
   LevelData saved{LevelData::Empty{}};
   if (!saved.load("data.xml")) {
-    ofLog(OF_ERROR, "cannot start a practice run without data/data.xml");
+    ofLog(OF_ERROR, "cannot start a practice run without %s", ofToDataPath("data.xml").c_str());
     practiceLevel.clear();
     return false;
   }
   if (!startPractice(game, saved, guid)) {
-    ofLog(OF_ERROR, "cannot practise \"%s\": data/data.xml has no level of that name; showing the title",
-          guid.c_str());
+    ofLog(OF_ERROR, "cannot practise \"%s\": %s has no level of that name; showing the title",
+          guid.c_str(), ofToDataPath("data.xml").c_str());
     practiceLevel.clear();
     return false;
   }
@@ -86,9 +86,10 @@ void testApp::endPractice() {
   choosingLevel = true;
 }
 
-void testApp::typeName(int key) {
-  if (scores.newTimeRow < 0 && scores.newFuelRow < 0) return;
-  if (!nameEntry.keyPressed(key)) return;
+bool testApp::typeName(int key) {
+  if (scores.newTimeRow < 0 && scores.newFuelRow < 0) return false;
+  if (!nameEntry.keyPressed(key)) return false;
   scores.renameNewRows(nameEntry.name());
   nameTypedUnsaved = true;
+  return true;
 }

@@ -16,26 +16,32 @@ void setMenuColor(bool calm) {
 }
 
 const char* onOff(bool on) { return on ? "on" : "off"; }
+
+std::string boundKey(const Settings& settings, KeyBindings::Action action) {
+  return keyName(settings.keys.key(action));
+}
 }  // namespace
 
 void testApp::drawTitle() {
   const int w = ofGetWidth(), h = ofGetHeight();
   ofTranslate(static_cast<float>(w / 2 - 240), static_cast<float>(h / 2 - 160), 0);
   logoData.draw(false);
-  const bool calm = progress.settings.calm;
+  const bool calm = settings.calm;
   setMenuColor(calm);
   ofTranslate(static_cast<float>(w / 2), static_cast<float>(h / 2), 0);
-  font.drawString("start   : enter", 0, 30);
+  font.drawString("start   : " + boundKey(settings, KeyBindings::start), 0, 30);
   setMenuColor(calm);
   font.drawString("score   : s", 0, 50);
   setMenuColor(calm);
   font.drawString("levels  : l", 0, 70);
   setMenuColor(calm);
-  font.drawString(std::string("ghost h : ") + onOff(progress.settings.ghosts) +
+  font.drawString(std::string("ghost h : ") + onOff(settings.ghosts) +
                       "   calm c : " + onOff(calm),
                   0, 90);
   setMenuColor(calm);
-  font.drawString("exit    : esc", 0, 110);
+  font.drawString("exit    : " + boundKey(settings, KeyBindings::back), 0, 110);
+  setMenuColor(calm);
+  font.drawString("keys    : k", 0, 130);
   ofNoFill();
 }
 
@@ -54,8 +60,8 @@ void testApp::drawPauseOverlay() {
   ofSetColor(255, 255, 0, a);
   const float x = static_cast<float>(w / 2), y = static_cast<float>(h / 2);
   font.drawString("paused", x, y - 40);
-  font.drawString("resume:   space", x, y - 20);
-  font.drawString("quit to menu:   q", x, y);
+  font.drawString("resume:   " + boundKey(settings, KeyBindings::pause), x, y - 20);
+  font.drawString("quit to menu:   " + boundKey(settings, KeyBindings::quit), x, y);
 }
 
 // Advances the blink of the new rows, every 300 ms or a little more.

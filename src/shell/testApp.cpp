@@ -30,11 +30,12 @@ void testApp::setup() {
   if (xml.loadFile("font.xml")) {
     font.loadFont(xml.getAttribute("font", "file", "", 0), xml.getAttribute("font", "size", 8, 0));
   } else {
-    ofLog(OF_ERROR, "could not load data/font.xml: %s", xml.lastError().c_str());
+    ofLog(OF_ERROR, "could not load %s: %s", ofToDataPath("font.xml").c_str(), xml.lastError().c_str());
   }
 
   input.reset();
   previousInput = input;
+  gamepad.open();
   levelTool = LevelTool();
   modelTool = ModelTool();
   editData = LevelData();
@@ -52,8 +53,11 @@ void testApp::setup() {
   scores.setDefaults();
   scores.load();
   progress.load();
-  game.calm = progress.settings.calm;
-  game.drawBeforeShip = [this] { journey.drawGhost(); };
+  loadSettings();
+  // The editors' game test flies no run of the journey: no ghost there.
+  game.drawBeforeShip = [this] {
+    if (playing) journey.drawGhost();
+  };
   if (editOnStart) enterEditing();
   if (!levelOnStart.empty() && !editing) startPracticeFromOption();
 }
@@ -68,6 +72,9 @@ void testApp::resetFlightDefaults() {
 }
 
 void testApp::update() {
+  // The pads' keys are pressed before anything reads input; a stick or A
+  // means flight wherever a ship flies (a run or the editors' game test).
+  gamepad.poll(input, editing ? editorMode == GAME_TEST : playing);
   if (ofGetWidth() != 530 || ofGetHeight() != 370) ofSetWindowShape(530, 370);
   game.ownAudio.update();
   if (editing) {
@@ -77,6 +84,8 @@ void testApp::update() {
       updateGame();
     } else if (choosingLevel) {
       updateLevelList();
+    } else if (choosingKeys) {
+      updateKeysScreen();
     } else if (scoreScreen) {
       updateScoreScreen();
     } else {
@@ -188,11 +197,11 @@ bool testApp::startRun() {
   // A run plays the saved levels; the ones being edited stay as they are.
   LevelData saved{LevelData::Empty{}};
   if (!saved.load("data.xml")) {
-    ofLog(OF_ERROR, "cannot start a run without data/data.xml");
+    ofLog(OF_ERROR, "cannot start a run without %s", ofToDataPath("data.xml").c_str());
     return false;
   }
   if (!game.start(saved)) {
-    ofLog(OF_ERROR, "cannot start a run: data/data.xml holds no level");
+    ofLog(OF_ERROR, "cannot start a run: %s holds no level", ofToDataPath("data.xml").c_str());
     return false;
   }
   runAssisted = false;
@@ -210,6 +219,8 @@ void testApp::draw() {
     drawPauseOverlay();
   } else if (choosingLevel) {
     levelList.draw(font);
+  } else if (choosingKeys) {
+    keysScreen.draw(font, settings);
   } else if (scoreScreen) {
     drawScores();
   } else {
@@ -221,12 +232,25 @@ void testApp::draw() {
 void testApp::keyPressed(int key) {
   // An open question takes every key typed; nothing else sees them.
   if (prompt.keyPressed(key)) return;
-  if (scoreScreen && !editing) typeName(key);
-  input.pressKey(key);
+  if (key == KEY_F11) toggleFullscreen();
+  // A letter typed into the name is that letter, whatever it is bound to.
+  const bool named = scoreScreen && !editing && typeName(key);
+  const int code = named ? key : gameKey(key);
+  keysDownAs[key] = code;
+  input.pressKey(code);
+  gamepad.keyboardPressed(code);
   if (editing) editingKeyPressed(key);
 }
 
-void testApp::keyReleased(int key) { input.releaseKey(key); }
+void testApp::keyReleased(int key) {
+  const auto down = keysDownAs.find(key);
+  const int code = down != keysDownAs.end() ? down->second : gameKey(key);
+  if (down != keysDownAs.end()) keysDownAs.erase(down);
+  for (int released : {key, code}) {
+    input.releaseKey(released);
+    gamepad.keyboardReleased(released);
+  }
+}
 
 void testApp::mouseMoved(int x, int y) { input.moveMouse(x, y); }
 
@@ -249,6 +273,6 @@ void testApp::exit() {
   if (!editSetOpened || !editedFile.unsaved(editData)) return;
   if (editedFile.writeRecovery(editData)) {
     ofLog(OF_WARNING, "the unsaved edits of %s are kept in %s: Ctrl+L recovered loads them",
-          editedFile.path().c_str(), ofToDataPath(EditedFile::recoveryName).c_str());
+          editedFile.path().c_str(), editedFile.recoveryPath().c_str());
   }
 }

@@ -1,9 +1,12 @@
 #pragma once
 // The application: owns the game, the editors, the editable level data, the
 // title logo, the two input snapshots, the high scores and the player's
-// progress, and moves between the title, the practice list, the loading
-// fade, a game, the pause, the score screen and the editing state.
+// progress, and moves between the title, the practice list, the keys
+// screen, the loading fade, a game, the pause, the score screen and the
+// editing state.
 
+#include <map>
+#include <optional>
 #include <string>
 
 #include "framework/InputState.h"
@@ -20,10 +23,13 @@
 #include "framework/ofTrueTypeFont.h"
 #include "game/Game.h"
 #include "level/LevelData.h"
+#include "platform/Gamepad.h"
+#include "platform/Settings.h"
 #include "progress/LevelList.h"
 #include "progress/PlayerProgress.h"
 #include "progress/RunJourney.h"
 #include "shell/HighScores.h"
+#include "shell/KeysScreen.h"
 #include "shell/NameEntry.h"
 
 class testApp : public ofBaseApp {
@@ -105,10 +111,18 @@ class testApp : public ofBaseApp {
   // Set before setup to start in the editing state (orvane --edit).
   bool editOnStart = false;
 
+  // The player's settings, the keys screen that changes them and, set
+  // before setup, the settings main has read already to open the window
+  // (setup reads them itself otherwise). PlayerSettings.cpp.
+  Settings settings;
+  std::optional<Settings> settingsOnStart;
+  KeysScreen keysScreen;
+  bool choosingKeys = false;
+
   // The player's own record, what the current run adds to it, the practice
   // list, and the name typed on the score screen (Journey.cpp).
   PlayerProgress progress;
-  RunJourney journey{progress};
+  RunJourney journey{progress, settings.ghosts};
   LevelList levelList;
   NameEntry nameEntry;
   bool choosingLevel = false;
@@ -121,6 +135,8 @@ class testApp : public ofBaseApp {
   bool practiceFromOption = false;
   // A name was typed into the run's rows since the table was last written.
   bool nameTypedUnsaved = false;
+  // The gamepads, read into input at the start of every update.
+  Gamepad gamepad;
 
  private:
   void updateGame();
@@ -134,7 +150,20 @@ class testApp : public ofBaseApp {
   bool startPracticeRun(const std::string& guid);
   void startPracticeFromOption();
   void endPractice();
-  void typeName(int key);
+  // True when the key was typed into the name.
+  bool typeName(int key);
+  // The settings read, carried over from an older record and applied; the
+  // keys screen; F11; the key code input gets for a key (PlayerSettings.cpp).
+  void loadSettings();
+  bool carryOverOlderSwitches();
+  void applySettings();
+  void openKeysScreen();
+  void updateKeysScreen();
+  void toggleFullscreen();
+  int gameKey(int key) const;
+  // The code each key held went down as, so that its release lets go of
+  // that code even when the screen changed in between.
+  std::map<int, int> keysDownAs;
   // Loads "data.xml" and starts a run on it; refuses (and says why) when
   // there is no level to play.
   bool startRun();

@@ -210,3 +210,19 @@ TEST_F(AudioBankTest, EffectsFillingEveryChannelNeverTakeTheSong) {
   EXPECT_TRUE(bank.currentSong->getIsPlaying());
   EXPECT_FALSE(bank.currentSong->paused);
 }
+
+TEST_F(AudioBankTest, ThePlayersVolumesScaleTheMusicFadesAndEveryEffect) {
+  AudioBank bank;
+  bank.playSong("menu", false);
+  bank.setMasterVolumes(0.5f, 0.25f);
+  for (int i = 0; i < 100; ++i) bank.update();
+  EXPECT_GT(bank.volume, 0.2f) << "the fade goes on as before";
+  EXPECT_FLOAT_EQ(bank.currentSong->volume, bank.volume * 0.5f);
+  for (const auto& effect : bank.effects) EXPECT_FLOAT_EQ(effect->volume, 0.25f);
+  bank.addEffect("boom.wav", "late");
+  EXPECT_FLOAT_EQ(bank.effects.back()->volume, 0.25f) << "an effect added later too";
+
+  bank.setMasterVolumes(2, -1);  // kept within 0..1
+  EXPECT_FLOAT_EQ(bank.currentSong->volume, bank.volume);
+  EXPECT_FLOAT_EQ(bank.effects[0]->volume, 0);
+}

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editors/EditedFile.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ScratchFolder.h"
 
 namespace {
@@ -138,4 +139,48 @@ TEST_F(EditedFileTest, LoadingTheRecoveryCopyOverUnsavedEditsKeepsEachForItsOwnF
   third.load(more, "recovered");
   EXPECT_EQ(third.name(), "data.xml");
   EXPECT_EQ(more.levels[0].guid, "unsaved");
+}
+
+// An installed game's data folder cannot be written: the editors read from it
+// but save, with their copies and the recovery copy, into the player's folder.
+TEST(EditedFileOfReadOnlyData, SavesGoToThePlayersFolderAndSayWhere) {
+  ScratchFolder scratch;
+  const std::string campaign = readFixture("level/full_set.xml");  // count 5
+  const std::string logo = readFixture("level/fresh_saved.xml");
+  scratch.write("data/data.xml", campaign);
+  scratch.write("data/logo.xml", logo);
+  ScopedEnvironment home("HOME", scratch.path());
+  const std::string levels = scratch.path() + "/share/orvane/levels";
+  testing::internal::CaptureStdout();
+
+  EditedFile file;
+  file.saveInto(levels);
+  LevelData data;
+  EXPECT_EQ(file.open(data), "read-only data: saves go to ~/share/orvane/levels");
+  EXPECT_EQ(file.path(), "~/share/orvane/levels/data.xml");
+  data.getCurrentLevel().walls.emplace_back(1, 2, 3, 4, 5, 6, 7, 'w');
+  EXPECT_EQ(file.save(data), "saved ~/share/orvane/levels/data.xml (copy save_6.xml)");
+  EXPECT_EQ(scratch.read("data/data.xml"), campaign);
+  EXPECT_FALSE(scratch.exists("data/save_6.xml"));
+  EXPECT_EQ(scratch.read("share/orvane/levels/save_6.xml"),
+            scratch.read("share/orvane/levels/data.xml"));
+
+  // The next session goes on from the player's copy.
+  EditedFile nextRun;
+  nextRun.saveInto(levels);
+  LevelData reopened;
+  nextRun.open(reopened);
+  EXPECT_FALSE(nextRun.unsaved(data)) << "the saved wall is there";
+
+  // A file only the data folder has is read from there; unsaved edits are
+  // kept in the player's folder.
+  data.levels[0].guid = "renamed";
+  EXPECT_EQ(file.load(data, "logo"),
+            "loaded data/logo.xml; unsaved edits in ~/share/orvane/levels/recovered.xml");
+  EXPECT_EQ(file.path(), "~/share/orvane/levels/logo.xml");
+  EXPECT_NE(scratch.read("share/orvane/levels/recovered.xml").find("guid=\"renamed\""),
+            std::string::npos);
+  EXPECT_FALSE(scratch.exists("data/recovered.xml"));
+  EXPECT_EQ(file.recoveryPath(), "~/share/orvane/levels/recovered.xml");
+  testing::internal::GetCapturedStdout();
 }

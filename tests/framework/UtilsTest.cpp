@@ -52,6 +52,31 @@ TEST(DataPath, PrefixesRelativeNamesOnce) {
   EXPECT_EQ(ofToDataPath(ofToDataPath("font.xml")), "data/font.xml");
 }
 
+// The folder the game found its data in (an installed game's, say).
+TEST(DataPath, FollowsTheDataFolderSet) {
+  struct Case {
+    const char* root;
+    const char* in;
+    const char* out;
+  };
+  const Case cases[] = {
+      {"/opt/orvane/data", "font.xml", "/opt/orvane/data/font.xml"},
+      {"/opt/orvane/data/", "sounds/a.wav", "/opt/orvane/data/sounds/a.wav"},
+      {"/opt/orvane/data", "/opt/orvane/data/font.xml", "/opt/orvane/data/font.xml"},
+      {"/opt/orvane/data", "/tmp/x.xml", "/tmp/x.xml"},
+      {"../share/data", "high.dat", "../share/data/high.dat"},
+      // The old folder's name is an ordinary folder inside the new one.
+      {"/opt/orvane/data", "data/font.xml", "/opt/orvane/data/data/font.xml"},
+  };
+  for (const Case& c : cases) {
+    ofSetDataPathRoot(c.root);
+    EXPECT_EQ(ofToDataPath(c.in), c.out) << c.root << " " << c.in;
+  }
+  ofSetDataPathRoot("data");
+  EXPECT_EQ(ofGetDataPathRoot(), "data/");
+  EXPECT_EQ(ofToDataPath("font.xml"), "data/font.xml");
+}
+
 TEST(Random, StaysInTheHalfOpenRangeWhateverTheArgumentOrder) {
   ofSeedRandom(7u);
   EXPECT_EQ(ofRandom(5, 5), 5);

@@ -113,16 +113,34 @@ TEST(PlayerProgress, LevelsAreListedInFirstReachedOrderWhileTheyStillExist) {
   EXPECT_TRUE(progress.hasReached("shaft"));
 }
 
-TEST(PlayerProgress, TheSettingsStartWithGhostsOnAndCalmModeOff) {
-  const PlayerProgress progress;
-  EXPECT_TRUE(progress.settings.ghosts);
-  EXPECT_FALSE(progress.settings.calm);
+TEST_F(ProgressFile, AnOlderRecordsSwitchesAreReadToBeCarriedOverAndNeverWrittenAgain) {
+  using Switch = std::optional<bool>;
+  struct Case {
+    const char* settings;  // the older record's Settings element, if any
+    Switch ghosts, calm;
+  };
+  const Case cases[] = {
+      {"<Settings ghosts=\"0\" calm=\"1\"></Settings>", false, true},
+      {"<Settings ghosts=\"1\" calm=\"0\"></Settings>", true, false},
+      {"<Settings ghosts=\"0\"></Settings>", false, std::nullopt},
+      {"<Settings calm=\"yes\"></Settings>", std::nullopt, std::nullopt},  // not a number
+      {"", std::nullopt, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    scratch.write(file, std::string("<Progress version=\"1\">") + c.settings +
+                            "<Reached guid=\"a\"></Reached></Progress>");
+    PlayerProgress progress;
+    ASSERT_TRUE(progress.load()) << c.settings;
+    EXPECT_EQ(progress.olderSwitches.ghosts, c.ghosts) << c.settings;
+    EXPECT_EQ(progress.olderSwitches.calm, c.calm) << c.settings;
+    EXPECT_TRUE(progress.hasReached("a")) << c.settings;
+    ASSERT_TRUE(progress.save());
+    EXPECT_EQ(scratch.read(file).find("Settings"), std::string::npos) << scratch.read(file);
+  }
 }
 
 TEST_F(ProgressFile, ARecordReadsBackAsItWasSaved) {
   PlayerProgress saved;
-  saved.settings.ghosts = false;
-  saved.settings.calm = true;
   saved.reach("first");
   saved.offerTime("a \"quoted\" <guid> & more", 61234.5f);
   saved.offerTime("third", 1.0f / 3.0f);  // needs every digit
@@ -133,8 +151,6 @@ TEST_F(ProgressFile, ARecordReadsBackAsItWasSaved) {
   PlayerProgress loaded;
   loaded.reach("left over");  // a load replaces the record
   ASSERT_TRUE(loaded.load());
-  EXPECT_FALSE(loaded.settings.ghosts);
-  EXPECT_TRUE(loaded.settings.calm);
   const Guids order{"first", "a \"quoted\" <guid> & more", "third", "zero", "no time yet"};
   EXPECT_EQ(loaded.reachedIn(levelsNamed({"zero", "no time yet", "third", "first",
                                           "a \"quoted\" <guid> & more", "left over"})),
@@ -178,7 +194,7 @@ TEST_F(ProgressFile, AFileThatCannotBeReadLeavesAnEmptyRecordAndOneLineSayingWhy
     }
     PlayerProgress progress;
     progress.offerTime("earlier", 5);
-    progress.settings.calm = true;
+    progress.olderSwitches.calm = true;
     testing::internal::CaptureStdout();
     EXPECT_FALSE(progress.load()) << c.name;
     const std::string log = testing::internal::GetCapturedStdout();
@@ -186,7 +202,7 @@ TEST_F(ProgressFile, AFileThatCannotBeReadLeavesAnEmptyRecordAndOneLineSayingWhy
     EXPECT_NE(log.find(c.said), std::string::npos) << c.name << ": " << log;
     EXPECT_NE(log.find(scratch.path() + "/" + file), std::string::npos) << c.name << ": " << log;
     EXPECT_FALSE(progress.hasReached("earlier")) << c.name;
-    EXPECT_FALSE(progress.settings.calm) << c.name;
+    EXPECT_EQ(progress.olderSwitches.calm, std::nullopt) << c.name;
     std::error_code ignored;
     fs::remove_all(scratch.path() + "/" + file, ignored);
   }
@@ -216,8 +232,8 @@ TEST_F(ProgressFile, TimesThatAreNotFiniteNumbersCountAsNoTime) {
   }
   EXPECT_EQ(progress.bestTime("good"), 12.5f);
   EXPECT_EQ(progress.bestTime("nan"), 7.0f);  // a guid twice keeps its best time
-  EXPECT_FALSE(progress.settings.ghosts);
-  EXPECT_FALSE(progress.settings.calm);  // absent: the default
+  EXPECT_EQ(progress.olderSwitches.ghosts, false);
+  EXPECT_EQ(progress.olderSwitches.calm, std::nullopt);  // absent
 }
 
 TEST_F(ProgressFile, AFileThatHoldsNoRecordIsKeptBesideBeforeASaveReplacesIt) {

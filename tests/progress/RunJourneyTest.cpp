@@ -34,7 +34,8 @@ LevelData twoLevels(bool checkpointInTwo = true) {
 struct Journey : GameFixture {
   ScopedEnvironment xdg{"XDG_DATA_HOME", scratch.path() + "/share"};
   PlayerProgress progress;
-  RunJourney journey{progress};
+  bool ghosts = true;
+  RunJourney journey{progress, ghosts};
 
   void begin(const LevelData& data) {
     start(data);
@@ -160,7 +161,7 @@ TEST_F(Journey, TheBestPassIsReplayedFrameForFrameInTheNextRun) {
   EXPECT_EQ(ghost.at(journey.framesInLevel()), nullptr);
 
   // With ghosts switched off nothing is loaded to be shown.
-  progress.settings.ghosts = false;
+  ghosts = false;
   begin(twoLevels());
   EXPECT_TRUE(journey.replayed().empty());
 }

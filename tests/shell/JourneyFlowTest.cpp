@@ -112,18 +112,18 @@ TEST_F(JourneyFlow, APracticeRunReturnsToTheListAndNeverEntersTheTables) {
 }
 
 TEST_F(JourneyFlow, GhostsAndCalmModeSwitchOnTheTitleAndAreRemembered) {
-  EXPECT_TRUE(app->progress.settings.ghosts);
+  EXPECT_TRUE(app->settings.ghosts);
   EXPECT_FALSE(app->game.calm);
   tap('h');
   tap('c');
-  EXPECT_FALSE(app->progress.settings.ghosts);
+  EXPECT_FALSE(app->settings.ghosts);
   EXPECT_TRUE(app->game.calm);
 
   testing::internal::CaptureStdout();  // the data this test leaves out is logged
   app = std::make_unique<testApp>();
   app->setup();
   testing::internal::GetCapturedStdout();
-  EXPECT_FALSE(app->progress.settings.ghosts);
+  EXPECT_FALSE(app->settings.ghosts);
   EXPECT_TRUE(app->game.calm);
 }
 

@@ -72,6 +72,7 @@ void copyShipped(const std::string& name) {
 struct Playthrough : testing::Test {
   ScratchFolder scratch;
   ScopedEnvironment userData{"XDG_DATA_HOME", scratch.path() + "/share"};
+  ScopedEnvironment userSettings{"XDG_CONFIG_HOME", scratch.path() + "/config"};
   ManualClock clock{1000};
   ofHeadlessWindow window;
   std::unique_ptr<testApp> app;

@@ -104,17 +104,25 @@ INSTANTIATE_TEST_SUITE_P(BrokenData, Robustness, testing::ValuesIn(cases),
                            return name;
                          });
 
-TEST(RobustnessAlone, NoDataFolderAtAll) {
+// Neither in the working folder nor beside the program nor installed, and
+// no ORVANE_DATA: the window and the terminal say where the game looked.
+TEST(RobustnessAlone, NoDataFolderAtAllSaysWhereItLooked) {
   GameProcess game("");
   ASSERT_TRUE(game.waitForWindow());
+  EXPECT_TRUE(game.waitFor(
+      [](const Screenshot& s) { return s.count(0, 20, 530, 180, Rgb{255, 211, 0}, 40) > 300; },
+      5000))
+      << "the lines are drawn, in the bitmap text that needs no font";
   EXPECT_FALSE(game.startRun(2500));
   game.key("Escape");
   EXPECT_EQ(game.waitForExit(), 0);
   const std::string out = game.output();
-  for (const char* file : {"font.xml", "audio.xml", "logo.xml", "data.xml"}) {
-    EXPECT_EQ(occurrences(out, std::string("OF_ERROR: could not load data/") + file), 1)
-        << file << "\n" << out;
+  for (const char* said : {"Orvane cannot find its data folder.", "ORVANE_DATA: not set",
+                           "  data  (in the working folder)", "/data  (beside the program)",
+                           "/share/orvane/data  (installed)"}) {
+    EXPECT_EQ(occurrences(out, said), 1) << said << "\n" << out;
   }
+  EXPECT_EQ(occurrences(out, "could not load"), 0) << "nothing is loaded from no folder\n" << out;
 }
 
 TEST(RobustnessAlone, AWarpToAMissingLevelLeavesTheShipFlying) {

@@ -100,7 +100,7 @@ TEST_F(Screens, CalmModeHoldsTheFlickerStillAndQuartersFlashes) {
   };
   auto look = [&](bool calm) {
     app->game.calm = calm;
-    app->progress.settings.calm = calm;
+    app->settings.calm = calm;
     Look seen;
     for (int i = 0; i < 5; ++i) {
       app->playing = true;

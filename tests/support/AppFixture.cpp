@@ -1,10 +1,26 @@
 #include "support/AppFixture.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "framework/ofAppRunner.h"
 #include "framework/ofConsole.h"
 #include "support/GlTestWindow.h"
 
+namespace {
+// Escape on the title ends the program through exit. In the middle of a
+// test that is a failure, not the silent success exit(0) would report.
+bool testRunning = false;
+void failATestThatEndsTheProgram() {
+  if (!testRunning) return;
+  std::fputs("the program ended in the middle of a test\n", stderr);
+  std::_Exit(1);
+}
+}  // namespace
+
 void AppFixture::SetUp() {
+  static const bool hooked = std::atexit(failATestThatEndsTheProgram) == 0;
+  testRunning = hooked;
   ofSetClock(&clock);
   if (withGlWindow()) {
     GlTestWindow::ensure();
@@ -19,6 +35,7 @@ void AppFixture::SetUp() {
 }
 
 void AppFixture::TearDown() {
+  testRunning = false;
   app.reset();
   ofSetCurrentWindow(nullptr);
   ofSetClock(nullptr);

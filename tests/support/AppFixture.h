@@ -18,6 +18,7 @@ struct AppFixture : testing::Test {
   ScratchFolder scratch;
   // The player's own files go to the scratch folder, never the tester's home.
   ScopedEnvironment userData{"XDG_DATA_HOME", scratch.path() + "/share"};
+  ScopedEnvironment userSettings{"XDG_CONFIG_HOME", scratch.path() + "/config"};
   ManualClock clock{1000};
   ofHeadlessWindow window;
   std::unique_ptr<testApp> app;

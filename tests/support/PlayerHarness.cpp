@@ -4,6 +4,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -67,7 +69,8 @@ void GameProcess::startServer() {
     const std::string fd = std::to_string(fds[1]);
     // -noreset: a server resetting as its last client leaves drops a client
     // that connects at that moment ("failed to open display", a broken pipe).
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+    // Large enough for the window at scale 2 (1060 by 740), whole on screen.
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
            "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -102,6 +105,43 @@ GameProcess::GameProcess(const std::string& dataSource, std::vector<std::string>
   launch(std::move(args), environment);
 }
 
+GameProcess::GameProcess(const Start& how, std::vector<std::string> args,
+                         const std::function<void(const std::string&)>& prepare,
+                         const std::vector<std::pair<std::string, std::string>>& environment)
+    : start(how) {
+  char pattern[] = "/tmp/orvane-play-XXXXXX";
+  scratch = mkdtemp(pattern);
+  startServer();
+  if (!start.folder.empty()) fs::create_directories(scratch + "/" + start.folder);
+  prepare(scratch);
+  if (!start.user.empty() && !handOverScratch()) {
+    std::ofstream(scratch + "/output.log") << "no user " << start.user << " to run the game as\n";
+    return;  // no game: waitForWindow says false
+  }
+  launch(std::move(args), environment);
+}
+
+bool GameProcess::handOverScratch() {
+  const passwd* user = getpwnam(start.user.c_str());
+  if (!user) return false;
+  userId = user->pw_uid;
+  groupId = user->pw_gid;
+  // mkdtemp made the scratch folder the tester's alone.
+  fs::permissions(scratch, fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                               fs::perms::others_exec,
+                  fs::perm_options::add);
+  for (const char* name : {"share", "config", "home"}) {
+    const std::string folder = scratch + "/" + name;
+    fs::create_directories(folder);
+    bool given = chown(folder.c_str(), userId, groupId) == 0;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+      given = given && lchown(entry.path().c_str(), userId, groupId) == 0;
+    }
+    if (!given) return false;
+  }
+  return true;
+}
+
 void GameProcess::launch(std::vector<std::string> args,
                          const std::vector<std::pair<std::string, std::string>>& environment) {
   pid = fork();
@@ -113,18 +153,28 @@ void GameProcess::launch(std::vector<std::string> args,
     unsetenv("ALSOFT_CONF");
     // The player's own files go to the scratch folder, never the tester's home.
     setenv("XDG_DATA_HOME", (scratch + "/share").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (scratch + "/config").c_str(), 1);
+    // The tester's own choice of data folder is not the test's.
+    unsetenv("ORVANE_DATA");
+    if (!start.user.empty()) setenv("HOME", (scratch + "/home").c_str(), 1);
     for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
-    if (chdir(scratch.c_str()) != 0) _exit(126);
-    const int out = open("output.log", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const std::string folder = start.folder.empty() ? scratch : scratch + "/" + start.folder;
+    if (chdir(folder.c_str()) != 0) _exit(126);
+    const int out = open((scratch + "/output.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(out, 1);
     dup2(out, 2);
     const int in = open("/dev/null", O_RDONLY);
     dup2(in, 0);
     std::vector<char*> argv;
-    std::string binary = ORVANE_BINARY;
+    std::string binary = start.program.empty() ? ORVANE_BINARY : start.program;
+    if (binary[0] != '/') binary = scratch + "/" + binary;
     argv.push_back(binary.data());
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
+    if (!start.user.empty() &&
+        (setgroups(0, nullptr) != 0 || setgid(groupId) != 0 || setuid(userId) != 0)) {
+      _exit(125);
+    }
     execv(binary.c_str(), argv.data());
     _exit(127);
   }
@@ -174,6 +224,7 @@ bool GameProcess::startRun(int timeoutMs) {
 void GameProcess::pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 bool GameProcess::waitForWindow(int timeoutMs) {
+  if (pid <= 0) return false;  // the game was never started
   for (int waited = 0; waited < timeoutMs; waited += 50) {
     windowId = display ? findGameWindow(display) : 0;
     if (windowId) {

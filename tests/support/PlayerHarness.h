@@ -24,12 +24,29 @@ struct Screenshot {
 
 class GameProcess {
  public:
+  // How the game starts when not as the build's own program from the scratch
+  // folder: an installed copy, say, from an empty folder, as another user.
+  struct Start {
+    std::string program;  // "" for the build's own; relative: in the scratch folder
+    std::string folder;   // the working folder, made empty inside the scratch folder
+    // A user to run as ("" the test's own): root writes into any folder
+    // whatever its permissions, so read-only data is tried as someone else.
+    // The scratch folder is opened to that user, and the player's folders
+    // in it (and HOME, there too) are made theirs.
+    std::string user;
+  };
+
   // dataSource: a folder copied to scratch/data, or "" for no data folder.
   // A data folder without fonts/ gets the game's shipped fonts beside it.
   explicit GameProcess(const std::string& dataSource, std::vector<std::string> args = {});
   // The same, with prepare(scratch folder) run before the game starts (to
   // remove or spoil files of the copied data folder).
   GameProcess(const std::string& dataSource, std::vector<std::string> args,
+              const std::function<void(const std::string&)>& prepare,
+              const std::vector<std::pair<std::string, std::string>>& environment = {});
+  // Starts as start says, with no data folder copied: prepare(scratch folder)
+  // lays out what the game should find.
+  GameProcess(const Start& start, std::vector<std::string> args,
               const std::function<void(const std::string&)>& prepare,
               const std::vector<std::pair<std::string, std::string>>& environment = {});
   ~GameProcess();
@@ -77,7 +94,12 @@ class GameProcess {
   void startServer();
   void launch(std::vector<std::string> args,
               const std::vector<std::pair<std::string, std::string>>& environment);
+  // Opens the scratch folder to start.user and gives them its player's
+  // folders; false when there is no such user.
+  bool handOverScratch();
 
+  Start start;
+  unsigned userId = 0, groupId = 0;
   std::string scratch;
   pid_t serverPid = -1;
   std::string displayName;

@@ -1,10 +1,13 @@
 #include "PngFile.h"
 
+#include <GL/gl.h>
 #include <png.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include "framework/ofGraphics.h"
 
 namespace {
 // libpng reports errors through a callback; this one keeps the message and
@@ -59,4 +62,19 @@ bool writePng(const std::string& path, int width, int height, const std::vector<
     return false;
   }
   return true;
+}
+
+std::vector<unsigned char> readBackBuffer(int w, int h) {
+  ofFlushDrawing();  // lines still gathered must reach the picture
+  glFinish();
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  std::vector<unsigned char> upsideDown(static_cast<size_t>(w) * h * 3);
+  glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, upsideDown.data());
+  std::vector<unsigned char> rgb(upsideDown.size());
+  const size_t row = static_cast<size_t>(w) * 3;
+  for (int y = 0; y < h; ++y) {
+    std::memcpy(&rgb[y * row], &upsideDown[(h - 1 - y) * row], row);
+  }
+  return rgb;
 }

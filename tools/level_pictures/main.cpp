@@ -88,21 +88,6 @@ void drawFrame(const LevelData& data, bool markers, const std::string& label) {
   ofDrawBitmapString(label, 6, 17);
 }
 
-// The back buffer, top row first (GL hands rows over bottom row first).
-std::vector<unsigned char> readBackBuffer(int w, int h) {
-  ofFlushDrawing();  // lines still gathered must reach the picture
-  glFinish();
-  glReadBuffer(GL_BACK);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  std::vector<unsigned char> upsideDown(static_cast<size_t>(w) * h * 3);
-  glReadPixels(0, 0, w, h, GL_RGB, GL_UNSIGNED_BYTE, upsideDown.data());
-  std::vector<unsigned char> rgb(upsideDown.size());
-  const size_t row = static_cast<size_t>(w) * 3;
-  for (int y = 0; y < h; ++y) {
-    std::memcpy(&rgb[y * row], &upsideDown[(h - 1 - y) * row], row);
-  }
-  return rgb;
-}
 }  // namespace
 
 int main(int argc, char** argv) {
