@@ -98,8 +98,11 @@ done
 export DISPLAY=":$(head -n1 "$scratch/display")"
 
 # The game reads data/ from the folder it starts in: the repository's own.
-# Its sounds go to OpenAL Soft's null output.
-(cd "$root" && ALSOFT_DRIVERS=null exec "$build/orvane" >"$scratch/game.log" 2>&1) &
+# Its sounds go to OpenAL Soft's null output, and a player's records and
+# settings of its own to the scratch folder: no ghost or binding of whoever
+# runs this shows in the pictures.
+(cd "$root" && ALSOFT_DRIVERS=null XDG_DATA_HOME="$scratch/share" XDG_CONFIG_HOME="$scratch/config" \
+  exec "$build/orvane" >"$scratch/game.log" 2>&1) &
 game_pid=$!
 window=""
 for _ in $(seq 100); do

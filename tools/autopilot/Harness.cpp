@@ -33,8 +33,10 @@ Harness::Harness(const std::string& levelFile) {
   fs::create_directories(scratch + "/data");
   fs::copy_file(levelFile, scratch + "/data/data.xml");
   fs::current_path(scratch);
-  // The player's own settings (keys bound elsewhere) must not steer it.
+  // The player's own settings (keys bound elsewhere) must not steer it, and
+  // its many trial passes must not become the player's bests and ghosts.
   setenv("XDG_CONFIG_HOME", (scratch + "/config").c_str(), 1);
+  setenv("XDG_DATA_HOME", (scratch + "/share").c_str(), 1);
   // The scratch folder has no font, logo or sounds; each would be logged.
   ofSetLogLevel(OF_FATAL_ERROR);
   ofSetClock(&clock);
