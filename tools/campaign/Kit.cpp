@@ -118,8 +118,14 @@ void LevelKit::gravityPoint(float x, float y) { level().gravityPoints.emplace_ba
 void LevelKit::checkpoint(const std::string& id, float x, float y, const std::string& facing,
                           float half) {
   receiver(id, x, y);
+  place("checkpoint_marker", x, y);
   zone(x - half, y - half, 2 * half, 2 * half, "mark", id, facing);
   zone(x - half, y - half, 2 * half, 2 * half, "addX", "checkpoint_glow", id);
+}
+
+void LevelKit::arrival(float x, float y, const std::string& facing) {
+  checkpoint("in", x, y, facing);
+  zone(x - 20, y - 20, 40, 40, "breaks");
 }
 
 void LevelKit::fuelPickup(const std::string& model, float x, float y, float amount) {

@@ -34,11 +34,16 @@ class LevelKit {
   void place(const std::string& model, float x, float y);
   void gravityPoint(float x, float y);
 
-  // A checkpoint: a receiver, a "mark" zone of 2·half square around it with
-  // the facing letter, and a sparkle the first time it is passed (the game
-  // itself plays the checkpoint's sound).
+  // A checkpoint: a receiver with a marker beacon a player can see from
+  // afar, a "mark" zone of 2·half square around it with the facing letter,
+  // and a sparkle the first time it is passed (the game itself plays the
+  // checkpoint's sound).
   void checkpoint(const std::string& id, float x, float y, const std::string& facing,
                   float half = 30);
+  // Where the ship arrives from the level before: checkpoint "in", and a
+  // "breaks" zone that stops the ship it keeps through the warp, so the
+  // player gets a moment before gravity or a wall ends it.
+  void arrival(float x, float y, const std::string& facing);
   // A pick-up model with a "fuel" zone around it that adds `amount`.
   void fuelPickup(const std::string& model, float x, float y, float amount);
   // A level warp: the zone leads to receiver `id` of level `guid`; an

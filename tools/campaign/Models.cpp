@@ -99,6 +99,17 @@ void roles(LevelData& data) {
 }
 
 void markers(LevelData& data) {
+  // Where a checkpoint is: a beacon drawn round the spot the ship comes
+  // back to, its lamps pulsing slowly.
+  ModelKit beacon(data, "checkpoint_marker", 300, false);
+  for (int f = 0; f < 2; ++f) {
+    const ofColor lamp = f == 0 ? hsl(0.35f, 0.9f, 0.6f) : hsl(0.35f, 0.6f, 0.35f);
+    beacon.frame()
+        .line(-14, -14, -8, -14, lamp).line(-14, -14, -14, -8, lamp)
+        .line(14, -14, 8, -14, lamp).line(14, -14, 14, -8, lamp)
+        .line(-14, 14, -8, 14, lamp).line(-14, 14, -14, 8, lamp)
+        .line(14, 14, 8, 14, lamp).line(14, 14, 14, 8, lamp);
+  }
   // Passing a checkpoint: a ring bursts out once.
   ModelKit glow(data, "checkpoint_glow", 60, false, true);
   for (int f = 0; f < 6; ++f) {

@@ -17,7 +17,7 @@ void cavernsLevel(LevelData& data, const std::string& guid, const std::string& n
   k.rock(cave, {0.3f, 0.3f, 0.42f}, 11);
   k.retype(20, 290, 440, 30, WALL_FADE, ofColor(120, 240, 140));
 
-  k.checkpoint("in", 430, 50, "u");
+  k.arrival(430, 50, "u");
   k.place("drip", 250, 10);
   k.place("drip", 390, 10);
   k.checkpoint("b", 60, 130, "u");

@@ -16,7 +16,7 @@ void coreLevel(LevelData& data, const std::string& guid, const std::string& /*ne
   k.rock(cave, {0.85f, 0.5f, 0.45f}, 10);
   k.retype(130, 85, 220, 150, WALL_FLICKER, ofColor(255, 120, 220));
 
-  k.checkpoint("in", 430, 270, "l");
+  k.arrival(430, 270, "l");
   k.zone(390, 230, 80, 80, "song_stop");
   k.zone(340, 230, 40, 80, "songAtFull", "finale");
   k.zone(200, 230, 40, 80, "song_setFullVolume");

@@ -16,7 +16,7 @@ void deepLevel(LevelData& data, const std::string& guid, const std::string& next
   k.rock(cave, {0.62f, 0.45f, 0.35f}, 9);
   k.retype(0, 0, 480, 30, WALL_FADE, ofColor(80, 120, 255));
 
-  k.checkpoint("in", 40, 55, "u");
+  k.arrival(40, 55, "u");
   k.zone(10, 15, 60, 80, "song", "deep");
   k.place("drip", 200, 17);
   k.place("zapper_b", 250, 8);

@@ -11,7 +11,7 @@ void gauntletLevel(LevelData& data, const std::string& guid, const std::string& 
   cave.tunnel({{445, 268}, {60, 268}, {60, 160}, {420, 160}, {420, 55}, {35, 55}}, 80);
   k.rock(cave, {0.95f, 0.35f, 0.42f}, 12);
 
-  k.checkpoint("in", 440, 268, "l");
+  k.arrival(440, 268, "l");
   k.place("door_a", 300, 268);
   k.place("zapper_a", 180, 222);
   k.checkpoint("b", 60, 215, "u");

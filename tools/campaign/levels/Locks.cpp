@@ -16,7 +16,7 @@ void locksLevel(LevelData& data, const std::string& guid, const std::string& nex
   cave.room(20, 22, 440, 70);
   k.rock(cave, {0.55f, 0.4f, 0.4f}, 8);
 
-  k.checkpoint("in", 40, 267, "u");
+  k.arrival(40, 267, "u");
   k.place("door_a", 170, 267);
   k.place("door_b", 290, 267);
   k.checkpoint("b", 420, 250, "u");

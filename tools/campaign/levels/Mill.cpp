@@ -14,7 +14,7 @@ void millLevel(LevelData& data, const std::string& guid, const std::string& next
   cave.room(390, 10, 80, 300);
   k.rock(cave, {0.02f, 0.4f, 0.45f}, 4);
 
-  k.checkpoint("in", 40, 90, "u");
+  k.arrival(40, 90, "u");
   k.zone(10, 40, 60, 100, "songAtFull", "drive");
   k.zone(10, 40, 60, 100, "shake", "900");
   k.place("rotor", 150, 48);

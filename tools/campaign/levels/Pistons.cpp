@@ -13,7 +13,7 @@ void pistonsLevel(LevelData& data, const std::string& guid, const std::string& n
   cave.room(20, 20, 450, 110);
   k.rock(cave, {0.1f, 0.45f, 0.42f}, 5);
 
-  k.checkpoint("in", 440, 255, "l");
+  k.arrival(440, 255, "l");
   k.zone(400, 200, 70, 110, "cycle_siren");
   k.zone(400, 200, 70, 110, "sound", "siren");
   k.place("siren_lamp", 400, 310);

@@ -13,7 +13,7 @@ void shaftLevel(LevelData& data, const std::string& guid, const std::string& nex
   k.rock(cave, {0.08f, 0.35f, 0.48f}, 2);
   k.retype(110, 292, 260, 20, WALL_FADE, ofColor(90, 230, 120));
 
-  k.checkpoint("in", 430, 55, "u");
+  k.arrival(430, 55, "u");
   k.place("drip", 320, 18);
   k.place("drip", 170, 18);
   k.checkpoint("b", 75, 250, "u");

@@ -15,7 +15,7 @@ void stormLevel(LevelData& data, const std::string& guid, const std::string& nex
   k.retype(150, 110, 200, 20, WALL_FLICKER, ofColor(200, 190, 255));
   k.retype(150, 290, 250, 30, WALL_FLICKER, ofColor(200, 190, 255));
 
-  k.checkpoint("in", 40, 60, "u");
+  k.arrival(40, 60, "u");
   k.zone(10, 20, 60, 80, "cycle_thunder");
   k.zone(10, 20, 60, 80, "sound", "thunder");
   k.zone(150, 20, 30, 80, "song_pause");

@@ -18,7 +18,7 @@ void switchyardLevel(LevelData& data, const std::string& guid, const std::string
   cave.room(240, 240, 220, 70);
   k.rock(cave, {0.45f, 0.35f, 0.45f}, 7);
 
-  k.checkpoint("in", 40, 160, "r");
+  k.arrival(40, 160, "r");
   k.place("force_field", 225, 112);
   k.fuelPickup("battery_charge", 80, 40, 5);
   // The switch: the lever stands in the middle of its zone and is swapped

@@ -22,8 +22,7 @@ void wellsLevel(LevelData& data, const std::string& guid, const std::string& nex
     }
   }
 
-  k.checkpoint("in", 435, 250, "l");
-  k.zone(405, 220, 60, 60, "breaks");
+  k.arrival(435, 250, "l");
   k.checkpoint("b", 60, 170, "u");
   k.fuelPickup("battery_charge", 250, 55, 5);
   k.exit(425, 27, 30, 56, next, "in");
