@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -124,6 +125,51 @@ TEST_F(Shipped, EveryWarpAndCheckpointLeadsToAReceiverThatExists) {
         }
         EXPECT_TRUE(found) << where;
       }
+    }
+  }
+}
+
+// A newcomer must see where a checkpoint is before it matters, must not
+// cross one with the first thrust off the pad, and must not be flung into
+// a wall by the speed a warp carries into the next level.
+TEST_F(Shipped, CheckpointsCanBeSeenAndArrivalsGiveTheShipAMoment) {
+  auto placed = [](const Level& level, const std::string& model, const ofxVec2f& at) {
+    for (const ModelRef& ref : level.modelRefs) {
+      if (ref.guid == model && ref.pos.distance(at) < 1) return true;
+    }
+    return false;
+  };
+  auto contains = [](const ofRectangle& r, const ofxVec2f& p) {
+    return r.x <= p.x && p.x <= r.x + r.width && r.y <= p.y && p.y <= r.y + r.height;
+  };
+  std::set<std::string> arrivals;
+  for (const Level& level : data.levels) {
+    for (const Warp& w : level.warps) {
+      if (!isCommand(w.level)) arrivals.insert(w.level + "/" + w.id);
+    }
+  }
+  for (const Level& level : data.levels) {
+    for (const Receiver& r : level.receivers) {
+      const std::string where = level.guid + "/" + r.id;
+      bool marks = false;
+      for (const Warp& w : level.warps) marks = marks || (w.level == "mark" && w.id == r.id);
+      if (marks) {
+        EXPECT_TRUE(placed(level, "checkpoint_marker", r.pos)) << where << " has no beacon";
+      }
+      if (!arrivals.count(where)) continue;
+      bool calmed = false;
+      for (const Warp& w : level.warps) calmed = calmed || (w.level == "breaks" && contains(w.rect, r.pos));
+      EXPECT_TRUE(calmed) << where << ": the ship arrives at full speed";
+    }
+  }
+  const Level& first = data.levels.front();
+  for (const ModelRef& pad : first.modelRefs) {
+    if (pad.guid != "spawner") continue;
+    for (const Warp& w : first.warps) {
+      if (w.level != "mark") continue;
+      const float dx = std::fmax(0.0f, std::fmax(w.rect.x - pad.pos.x, pad.pos.x - w.rect.x - w.rect.width));
+      const float dy = std::fmax(0.0f, std::fmax(w.rect.y - pad.pos.y, pad.pos.y - w.rect.y - w.rect.height));
+      EXPECT_GE(std::hypot(dx, dy), 150) << "checkpoint " << w.id << " is too close to the pad";
     }
   }
 }

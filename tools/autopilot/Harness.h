@@ -44,6 +44,10 @@ class Harness {
   void step(const Keys& keys);
   // Holds Enter through two updates, releases it and waits for the fade.
   void startRun();
+  // A practice run in level guid, chosen as the title's level list does:
+  // the fade, then the ship at the level's spawner or where a warp into it
+  // arrives. False when the game did not start one (no such level).
+  bool startAt(const std::string& guid);
   // Raw key events for replaying a timeline.
   void press(int key) { app->keyPressed(key); }
   void release(int key) { app->keyReleased(key); }

@@ -3,30 +3,24 @@
 #include <cmath>
 #include <sstream>
 
-namespace {
-const float degrees = 180 / 3.14159265f;
-
-float wrap(float a) {
+float wrapDegrees(float a) {
   while (a > 180) a -= 360;
   while (a < -180) a += 360;
   return a;
 }
 
-// The acceleration the level puts on a ship at pos, as the flight step
-// computes it.
-ofxVec2f pull(const Game& game, const Level& level, const ofxVec2f& pos) {
+ofxVec2f levelPull(bool gravity, const ofxVec2f& gravityAccel,
+                   const std::vector<GravityPoint>& points, const ofxVec2f& pos) {
   ofxVec2f a;
-  if (level.gravity) a += game.gravityAccel;
-  for (const GravityPoint& p : level.gravityPoints) {
+  if (gravity) a += gravityAccel;
+  for (const GravityPoint& p : points) {
     const float d = pos.distance(p);
-    if (d == 0) continue;
-    const float s = (1 / d) * 0.1f;
+    if (d == 0) continue;  // the flight step skips it too: no direction
     const float t = std::atan2(pos.y - p.y, pos.x - p.x);
-    a -= ofxVec2f(std::cos(t) * s, std::sin(t) * s);
+    a -= ofxVec2f(std::cos(t) * 0.1f / d, std::sin(t) * 0.1f / d);
   }
   return a;
 }
-}  // namespace
 
 std::vector<RoutePoint> routeOf(const Level& level) {
   std::vector<RoutePoint> route;
@@ -56,14 +50,14 @@ Keys Pilot::steer(const Game& game, const ofxVec2f& target, float cap, bool stop
   ofxVec2f wanted;
   if (distance > 0.5f) wanted = ofxVec2f(d.x / distance * speed, d.y / distance * speed);
 
-  const ofxVec2f outside = pull(game, level, game.pos);
+  const ofxVec2f outside = levelPull(level.gravity, game.gravityAccel, level.gravityPoints, game.pos);
   ofxVec2f need((wanted.x - game.vel.x) * how.response - outside.x,
                 (wanted.y - game.vel.y) * how.response - outside.y);
   const float needed = std::hypot(need.x, need.y);
 
   // Nose along the needed acceleration (heading 0 thrusts towards -y).
-  const float heading = needed > 1e-5f ? std::atan2(need.x, -need.y) * degrees : game.angle;
-  const float error = wrap(heading - game.angle);
+  const float heading = needed > 1e-5f ? std::atan2(need.x, -need.y) * degreesPerRadian : game.angle;
+  const float error = wrapDegrees(heading - game.angle);
 
   // Choose the turn key whose coasting end (turn speed / 0.3 more degrees)
   // lands nearest the wanted heading.
@@ -80,7 +74,7 @@ Keys Pilot::steer(const Game& game, const ofxVec2f& target, float cap, bool stop
   }
 
   // Thrust in whole frames so that on average it matches what is needed.
-  const float along = std::cos(error / degrees) * needed;
+  const float along = std::cos(error / degreesPerRadian) * needed;
   if (std::fabs(error) < 35 && along > 0) {
     owed += along;
   } else {

@@ -25,6 +25,14 @@ struct RoutePoint {
 
 std::vector<RoutePoint> routeOf(const Level& level);
 
+const float degreesPerRadian = 180 / 3.14159265f;
+// An angle brought into -180..180 degrees.
+float wrapDegrees(float a);
+// The acceleration a level puts on a ship at pos, as the flight step
+// computes it: gravity when the level has it, and every gravity point.
+ofxVec2f levelPull(bool gravity, const ofxVec2f& gravityAccel,
+                   const std::vector<GravityPoint>& points, const ofxVec2f& pos);
+
 struct Steering {
   float capScale = 1;    // multiplies the route's speed caps
   float response = 0.08f;  // how hard velocity errors are corrected, 1/frames

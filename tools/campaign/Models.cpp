@@ -5,7 +5,9 @@
 #include <string>
 
 #include "Campaign.h"
+#include "Hints.h"
 #include "Kit.h"
+#include "ReactorPit.h"
 
 namespace {
 const float pi = 3.14159265f;
@@ -286,6 +288,48 @@ void rubble(LevelData& data, float dx, float dy) {
     rocks.loop(stone, hsl(0.08f, 0.3f, 0.45f + 0.05f * (k % 2)));
   }
 }
+
+// The set pieces of the slingshot, shortcut and escape levels.
+void setPieces(LevelData& data) {
+  // A strong well's mark: wide arcs drawn in on its centre.
+  ModelKit well(data, "great_well", 60, false);
+  for (int f = 0; f < 8; ++f) {
+    well.frame();
+    for (int k = 0; k < 4; ++k) {
+      const float r = 78 - 2.5f * f - 20 * k;
+      for (int s = 0; s < 5; ++s) {
+        const float a = s * 72.0f + f * 9 + k * 20;
+        const ofxVec2f p = turned(0, -r, a), q = turned(0, -r, a + 30), m = turned(0, -r + 3, a + 15);
+        well.path({p, m, q}, hsl(0.8f, 0.75f, 0.3f + 0.004f * r));
+      }
+    }
+  }
+  // A force field lying across a shaft, lifted with the standing one.
+  ModelKit field(data, "force_field_flat", 450, true);
+  for (int f = 0; f < 2; ++f) {
+    Polyline zig;
+    for (int k = 0; k <= 10; ++k) zig.emplace_back(10.0f * k, ((k + f) % 2) * 10 - 5.0f);
+    field.frame()
+        .loop({{-8, -8}, {0, -8}, {0, 8}, {-8, 8}}, ofColor(255, 255, 255))
+        .loop({{100, -8}, {108, -8}, {108, 8}, {100, 8}}, ofColor(255, 255, 255))
+        .path(zig, ofColor(120, 255, 160), WALL_FLICKER);
+  }
+  // The reactor's cell, taken at the bottom of the pit.
+  ModelKit cell(data, "core_cell", 150, false);
+  for (int f = 0; f < 4; ++f) {
+    cell.frame()
+        .ring(0, 0, 10, 6, ofColor(120, 255, 200), WALL_SOLID, 30)
+        .ring(0, 0, 4 + f, 6, hsl(0.42f, 1, 0.5f + 0.08f * f), WALL_FLICKER, f * 15.0f)
+        .ring(0, 0, 15 + 2 * f, 12, hsl(0.42f, 0.8f, 0.45f - 0.08f * f), WALL_FADE);
+  }
+  // The shutter that slams down behind the ship when the cell is taken.
+  ModelKit shutter(data, "blast_door", 0, true);
+  shutter.frame().loop({{-7, -48}, {7, -48}, {7, 48}, {-7, 48}}, ofColor(200, 200, 210));
+  for (float y = -40; y <= 32; y += 12) {
+    shutter.path({{-5, y + 6}, {0, y}, {5, y + 6}}, ofColor(255, 190, 60));
+  }
+  reactorModels(data);
+}
 }  // namespace
 
 void addModels(LevelData& data) {
@@ -306,4 +350,6 @@ void addModels(LevelData& data) {
   // Added by the switch zone, so placed from that zone's corner.
   lever(data, "lever_thrown", true, 22, 23);
   rubble(data, -30, -40);
+  setPieces(data);
+  addHints(data);
 }

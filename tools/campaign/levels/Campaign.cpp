@@ -13,12 +13,14 @@ struct Stage {
 };
 
 const Stage campaign[] = {
-    {"hangar", hangarLevel},   {"shaft", shaftLevel},
-    {"caverns", cavernsLevel}, {"wells", wellsLevel},
-    {"mill", millLevel},       {"pistons", pistonsLevel},
-    {"storm", stormLevel},     {"switchyard", switchyardLevel},
-    {"locks", locksLevel},     {"deep", deepLevel},
-    {"gauntlet", gauntletLevel}, {"core", coreLevel},
+    {"hangar", hangarLevel},     {"shaft", shaftLevel},
+    {"caverns", cavernsLevel},   {"wells", wellsLevel},
+    {"slingshot", slingshotLevel}, {"mill", millLevel},
+    {"pistons", pistonsLevel},   {"storm", stormLevel},
+    {"switchyard", switchyardLevel}, {"shortcut", shortcutLevel},
+    {"locks", locksLevel},       {"deep", deepLevel},
+    {"glide", glideLevel},       {"gauntlet", gauntletLevel},
+    {"escape", escapeLevel},     {"core", coreLevel},
 };
 }  // namespace
 

@@ -2,42 +2,51 @@
 
 #include "Kit.h"
 
-// Caverns, gravity. Teaches flying a winding cave under gravity: rock
-// bulges from the ceilings and floors, so the ship weaves up and down while
-// it brakes its falls. Mechanics: gravity, fading moss ('t'), drips,
+// Caverns, gravity. Teaches moving sideways under gravity: three wide
+// round chambers and a grotto, each with room to hover, joined by short
+// wide passages: up and across into the high one, down into the next, then
+// back underneath into the grotto with the exit. The ship is tilted a
+// little and thrust in taps to drift from one to the next; words in the
+// first chamber say so. Mechanics: gravity, fading moss ('t'), drips,
 // crystals, gas fumes.
 void cavernsLevel(LevelData& data, const std::string& guid, const std::string& next) {
   LevelKit k(data, guid, true);
   Cave cave;
-  cave.tunnel({{445, 50}, {60, 50}, {60, 160}, {420, 160}, {420, 270}, {35, 270}}, 84);
-  for (const ofxVec2f& bump : {ofxVec2f(300, 8), ofxVec2f(180, 92), ofxVec2f(150, 118),
-                               ofxVec2f(300, 202), ofxVec2f(330, 228), ofxVec2f(190, 312)}) {
-    cave.boulder(bump.x, bump.y, 24);
-  }
+  // The chambers: where the ship arrives, the high one, the one on the
+  // right, the grotto underneath with the exit.
+  cave.disc(95, 195, 78);
+  cave.room(35, 195, 120, 110);
+  cave.disc(245, 90, 75);
+  cave.disc(390, 210, 75);
+  cave.room(335, 210, 110, 98);
+  cave.disc(245, 262, 50);
+  // The passages between them.
+  cave.tunnel({{140, 150}, {195, 115}}, 95);
+  cave.tunnel({{295, 115}, {355, 165}}, 95);
+  cave.tunnel({{350, 258}, {280, 262}}, 90);
+  // Rock jutting in where chamber meets passage, so each chamber reads as one.
+  cave.boulder(152, 62, 38);
+  cave.boulder(358, 60, 35);
   k.rock(cave, {0.3f, 0.3f, 0.42f}, 11);
-  k.retype(20, 290, 440, 30, WALL_FADE, ofColor(120, 240, 140));
+  k.retype(20, 292, 440, 30, WALL_FADE, ofColor(120, 240, 140));
 
-  k.arrival(430, 50, "u");
-  k.place("drip", 250, 10);
-  k.place("drip", 390, 10);
-  k.checkpoint("b", 60, 130, "u");
-  k.place("crystals", 240, 200);
-  k.fuelPickup("gas_fumes", 420, 200, 5);
-  k.checkpoint("c", 420, 235, "u");
-  k.place("drip", 250, 230);
-  k.place("crystals", 110, 310);
-  k.exit(20, 235, 30, 70, next, "in");
+  k.arrival(95, 212, "u");
+  k.place("hint_tilt", 95, 272);
+  k.place("drip", 80, 118);
+  k.checkpoint("b", 245, 70, "u");
+  k.place("drip", 260, 14);
+  k.place("crystals", 225, 166);
+  k.checkpoint("c", 390, 190, "u");
+  k.place("hint_slow", 400, 120);
+  k.fuelPickup("gas_fumes", 315, 258, 5);
+  k.place("crystals", 420, 286);
+  k.exit(200, 235, 30, 55, next, "in");
 
-  k.route(330, 60, "cap 1.4");
-  k.route(240, 40, "cap 1.2");
-  k.route(120, 45, "cap 1.2");
-  k.route(60, 110, "cap 1.0 stop");
-  k.route(75, 160, "cap 1.0 stop");
-  k.route(220, 145, "cap 1.2");
-  k.route(330, 160, "cap 1.2");
-  k.route(410, 175, "cap 1.0 stop");
-  k.route(420, 250, "cap 1.0 stop");
-  k.route(330, 280, "cap 1.2");
-  k.route(190, 265, "cap 1.2");
-  k.route(35, 270, "cap 1.2", 14);
+  k.route(170, 125, "cap 1.0");
+  k.route(245, 70, "cap 1.0 stop");
+  k.route(325, 130, "cap 1.0");
+  k.route(390, 190, "cap 1.0 stop");
+  k.route(375, 235, "cap 1.0 stop");
+  k.route(315, 255, "cap 1.0");
+  k.route(215, 262, "cap 1.0", 14);
 }

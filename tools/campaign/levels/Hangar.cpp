@@ -2,34 +2,43 @@
 
 #include "Kit.h"
 
-// Hangar, no gravity. Teaches turning and thrust in open space. The walls
-// of the hangar cannot hurt the ship: nothing can before the first
-// checkpoint, which waits in the shaft above. Mechanics: spawner, the first
+// Hangar, no gravity. Teaches the keys, and that without gravity the ship
+// drifts until it is turned round and thrust the other way: words on the
+// hangar floor say so. Nothing can hurt the ship before the first
+// checkpoint, which waits in the open far from the pad, its beacon
+// explained beside it; then a wide hall up, a fuel tank explained where it
+// floats, and a corridor back to the exit. Mechanics: spawner, the first
 // "mark", "song" (the cave music takes over from the menu's), "sound", a
 // fuel tank, level warp.
 void hangarLevel(LevelData& data, const std::string& guid, const std::string& next) {
   LevelKit k(data, guid, false);
   Cave cave;
-  cave.room(20, 180, 180, 120);
-  cave.tunnel({{90, 220}, {90, 70}, {250, 60}, {400, 80}, {410, 240}, {290, 250}}, 80);
+  cave.room(20, 135, 440, 165);  // the hangar floor
+  cave.room(340, 12, 120, 208);  // the hall up
+  cave.room(125, 12, 300, 98);   // the corridor back
   k.rock(cave, {0.58f, 0.35f, 0.5f}, 1);
 
-  k.place("spawner", 90, 255);
-  k.zone(20, 180, 180, 120, "song", "cave");
-  k.zone(20, 180, 180, 120, "sound", "beep");
-  k.place("crystals", 160, 298);
-  k.place("crystals", 40, 298);
-  k.checkpoint("a", 90, 150, "u");
-  k.fuelPickup("fuel_tank", 250, 62, 4);
-  k.checkpoint("b", 405, 150, "d");
-  k.place("crystals", 330, 292);
-  k.exit(250, 215, 30, 70, next, "in");
+  k.place("spawner", 55, 272);
+  k.zone(20, 135, 200, 165, "song", "cave");
+  k.zone(20, 135, 200, 165, "sound", "beep");
+  k.place("hint_controls", 165, 278);
+  k.place("hint_stop", 95, 175);
+  k.place("crystals", 300, 298);
+  k.place("crystals", 440, 298);
 
-  k.route(90, 150, "cap 1.2");
-  k.route(100, 85, "cap 1.5");
-  k.route(250, 62, "cap 1.8");
-  k.route(390, 90, "cap 1.5");
-  k.route(408, 200, "cap 1.5");
-  k.route(330, 248, "cap 1.5");
-  k.route(265, 250, "cap 1.2", 14);
+  k.checkpoint("a", 300, 220, "r");
+  k.place("hint_checkpoint", 290, 177);
+  k.checkpoint("b", 400, 115, "u");
+  k.fuelPickup("fuel_tank", 280, 57, 4);
+  k.place("hint_fuel", 280, 90);
+  k.exit(140, 30, 30, 62, next, "in");
+  k.place("hint_exit", 155, 97);
+
+  k.route(170, 235, "cap 1.2");
+  k.route(300, 220, "cap 1.2");
+  k.route(400, 205, "cap 1.2");
+  k.route(400, 115, "cap 1.2");
+  k.route(390, 62, "cap 1.2 stop");
+  k.route(280, 57, "cap 1.5");
+  k.route(155, 61, "cap 1.2", 14);
 }

@@ -18,11 +18,15 @@ void hangarLevel(LevelData& data, const std::string& guid, const std::string& ne
 void shaftLevel(LevelData& data, const std::string& guid, const std::string& next);
 void cavernsLevel(LevelData& data, const std::string& guid, const std::string& next);
 void wellsLevel(LevelData& data, const std::string& guid, const std::string& next);
+void slingshotLevel(LevelData& data, const std::string& guid, const std::string& next);
 void millLevel(LevelData& data, const std::string& guid, const std::string& next);
 void pistonsLevel(LevelData& data, const std::string& guid, const std::string& next);
 void stormLevel(LevelData& data, const std::string& guid, const std::string& next);
 void switchyardLevel(LevelData& data, const std::string& guid, const std::string& next);
+void shortcutLevel(LevelData& data, const std::string& guid, const std::string& next);
 void locksLevel(LevelData& data, const std::string& guid, const std::string& next);
 void deepLevel(LevelData& data, const std::string& guid, const std::string& next);
+void glideLevel(LevelData& data, const std::string& guid, const std::string& next);
 void gauntletLevel(LevelData& data, const std::string& guid, const std::string& next);
+void escapeLevel(LevelData& data, const std::string& guid, const std::string& next);
 void coreLevel(LevelData& data, const std::string& guid, const std::string& next);

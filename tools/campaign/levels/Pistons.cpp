@@ -29,7 +29,7 @@ void pistonsLevel(LevelData& data, const std::string& guid, const std::string& n
   k.zone(380, 20, 40, 110, "cycle_end");
   k.exit(430, 30, 30, 90, next, "in");
 
-  k.route(410, 255, "cap 1.0 stop");
+  k.route(410, 255, "cap 1.0 stop wait");
   k.route(283, 255, "cap 1.5 stop wait");
   k.route(188, 255, "cap 1.5 stop wait");
   k.route(65, 240, "cap 1.2 stop");
