@@ -174,6 +174,23 @@ TEST_F(Shipped, CheckpointsCanBeSeenAndArrivalsGiveTheShipAMoment) {
   }
 }
 
+// The first levels teach with words drawn in the cave: models of text that
+// must exist, draw something and be placed there.
+TEST_F(Shipped, TheFirstThreeLevelsShowHints) {
+  ASSERT_GE(data.levels.size(), 3u);
+  std::set<std::string> drawn;
+  for (const Model& m : data.models) {
+    if (!m.frames.empty() && !m.frames[0].walls.empty()) drawn.insert(m.guid);
+  }
+  for (size_t l = 0; l < 3; ++l) {
+    int hints = 0;
+    for (const ModelRef& ref : data.levels[l].modelRefs) {
+      if (ref.guid.rfind("hint_", 0) == 0 && drawn.count(ref.guid)) ++hints;
+    }
+    EXPECT_GT(hints, 0) << data.levels[l].guid << " shows no hint";
+  }
+}
+
 TEST_F(Shipped, EverySoundItPlaysIsDefinedInTheAudioFile) {
   if (!std::ifstream(shipped + "audio.xml").good()) GTEST_SKIP() << "no data/audio.xml yet";
   scratch.write("data/audio.xml", fileText(shipped + "audio.xml"));
