@@ -1,5 +1,6 @@
 // How long the audio bank takes to get ready over a game-sized list of
-// sounds, and what one frame's update costs with every channel busy.
+// sounds, what the game's own audio set-up costs its main thread before the
+// first frame, and what one frame's update costs with every channel busy.
 
 #include <benchmark/benchmark.h>
 #include <sndfile.h>
@@ -9,10 +10,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "audio/AudioBank.h"
+#include "framework/ofUtils.h"
 
 namespace {
 void writeTone(const std::string& path, float seconds, float hertz) {
@@ -59,6 +62,26 @@ void BM_AudioBankReady(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AudioBankReady)->Unit(benchmark::kMillisecond);
+
+// The sound system started and the shipped data/audio.xml loaded, as the
+// game does on its main thread before its first frame.
+void BM_AudioSetUpOnTheMainThread(benchmark::State& state) {
+  const std::string previous = ofGetDataPathRoot();
+  ofSetDataPathRoot(std::string(ORVANE_SOURCE_DIR) + "/data/");
+  for (auto _ : state) {
+    state.PauseTiming();
+    closeSoundSystem();
+    state.ResumeTiming();
+    initSoundSystem();
+    auto bank = std::make_unique<AudioBank>();
+    state.PauseTiming();
+    state.counters["sounds"] = static_cast<double>(bank->songs.size() + bank->effects.size());
+    bank.reset();
+    state.ResumeTiming();
+  }
+  ofSetDataPathRoot(previous);
+}
+BENCHMARK(BM_AudioSetUpOnTheMainThread)->Unit(benchmark::kMillisecond);
 
 void BM_AudioBankUpdateWith32Channels(benchmark::State& state) {
   makeSoundFolder();

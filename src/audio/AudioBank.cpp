@@ -60,7 +60,6 @@ bool AudioBank::addEffect(const std::string& path, const std::string& tag) {
 }
 
 void AudioBank::update() {
-  ofSoundUpdate();
   if (songActive && currentSong->paused) return;
   volume = ofClamp(volume + fadeStep, 0, 1);
   if (fadeStep == fadeIn) {

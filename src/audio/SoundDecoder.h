@@ -1,6 +1,7 @@
 #pragma once
 // Reads sound files (WAV, Ogg Vorbis, FLAC and the rest libsndfile knows) as
-// 16-bit PCM, whole or a block at a time.
+// 16-bit PCM, whole or a block at a time. Opening reads the file's headers
+// only, never the whole file.
 
 #include <sndfile.h>
 
@@ -30,7 +31,13 @@ class SoundDecoder {
   const std::string& error() const { return why; }
 
  private:
+  long readFloats(short* out, long frames);
+
   SNDFILE* file = nullptr;
   SF_INFO info{};
   std::string why;
+  // Files coded as floats (float WAV, Vorbis, ...) are read as floats and
+  // turned into 16-bit samples here, times this; 0 for the others.
+  float floatScale = 0;
+  std::vector<float> floats;
 };

@@ -1,6 +1,7 @@
 #include "audio/ofSoundPlayer.h"
 
 #include <cmath>
+#include <filesystem>
 
 #include "framework/ofAppRunner.h"
 #include "framework/ofLog.h"
@@ -10,7 +11,8 @@ namespace {
 using Guard = std::lock_guard<std::mutex>;
 
 void openSystem() {
-  if (sound::open()) ofAddExitHook(closeSoundSystem);
+  sound::open();
+  ofAddExitHook(closeSoundSystem);
 }
 }  // namespace
 
@@ -20,11 +22,6 @@ void initSoundSystem() {
 }
 
 void closeSoundSystem() { sound::close(); }
-
-void ofSoundUpdate() {
-  Guard guard(sound::lock());
-  sound::serviceStreams();
-}
 
 void ofSoundStopAll() {
   Guard guard(sound::lock());
@@ -44,37 +41,53 @@ void ofSoundPlayer::loadSound(const std::string& fileName, bool asStream) {
   const std::string path = ofToDataPath(fileName);
   multiPlay = false;
   unloadSound();
-  Guard guard(sound::lock());
-  openSystem();
-  auto decoder = std::make_unique<SoundDecoder>();
-  const bool decoded = sound::isOpen() && decoder->open(path);
-  std::vector<short> samples;
-  if (decoded && !asStream) samples = decoder->readAll();
-  if (!decoded || (!asStream && samples.empty())) {
-    result = 1;
-    loaded = false;
-    ofLog(OF_ERROR, "ofSoundPlayer: Could not load sound file %s", path.c_str());
-    return;
+  {
+    Guard guard(sound::lock());
+    openSystem();
   }
-  result = 0;
-  loaded = true;
-  length = static_cast<unsigned>(decoder->frames());
-  internalFreq = static_cast<float>(decoder->sampleRate());
-  streaming = asStream;
-  if (asStream) {
-    stream = std::make_unique<sound::Stream>(std::move(decoder));
-  } else {
-    alGenBuffers(1, &sampleBuffer);
-    alBufferData(sampleBuffer, decoder->channels() == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16,
-                 samples.data(), static_cast<ALsizei>(samples.size() * sizeof(short)),
-                 decoder->sampleRate());
-  }
+  // Decoding touches nothing of the sound system's: the lock is not held,
+  // so its thread goes on feeding the music meanwhile.
+  length = 0;
+  const bool loadedNow = asStream ? loadStream(path) : loadSample(path);
+  result = loadedNow ? 0 : 1;
+  loaded = loadedNow;
+  streaming = asStream && loadedNow;
+  if (!loadedNow) ofLog(OF_ERROR, "ofSoundPlayer: Could not load sound file %s", path.c_str());
+}
+
+bool ofSoundPlayer::loadSample(const std::string& path) {
+  SoundDecoder decoder;
+  if (!decoder.open(path)) return false;
+  pcm = decoder.readAll();
+  if (pcm.empty()) return false;
+  pcmChannels = decoder.channels();
+  pcmRate = decoder.sampleRate();
+  length = static_cast<unsigned>(decoder.frames());
+  internalFreq = static_cast<float>(decoder.sampleRate());
+  return true;
+}
+
+void ofSoundPlayer::uploadSample() {
+  if (sampleBuffer) return;
+  alGenBuffers(1, &sampleBuffer);
+  alBufferData(sampleBuffer, pcmChannels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16, pcm.data(),
+               static_cast<ALsizei>(pcm.size() * sizeof(short)), pcmRate);
+  pcm = {};  // OpenAL keeps a copy of its own
+}
+
+bool ofSoundPlayer::loadStream(const std::string& path) {
+  // The service thread opens the file when the stream first plays; one that
+  // cannot be decoded is reported then.
+  if (!ofIsRegularFile(path)) return false;
+  stream = std::make_unique<sound::Stream>(std::filesystem::absolute(path).string(), path);
+  return true;
 }
 
 void ofSoundPlayer::unloadSound() {
   Guard guard(sound::lock());
+  pcm = {};
   if (!sound::isOpen()) {
-    // The system is gone and with it every buffer and source.
+    // The system is gone (or not there yet) and with it every buffer and source.
     stream.reset();
     sampleBuffer = 0;
     return;
@@ -108,7 +121,8 @@ void ofSoundPlayer::applySettings(sound::Channel& c) {
 
 void ofSoundPlayer::play() {
   Guard guard(sound::lock());
-  if (!loaded || !sound::isOpen()) return;
+  if (!loaded || !sound::ready() || (stream && stream->failed())) return;
+  if (!stream) uploadSample();
   // A stream has one decoder, so it can only ever play on one channel.
   if (loop || !multiPlay || stream) {
     if (sound::Channel* previous = sound::channel(channel)) sound::stopChannel(*previous);
@@ -117,16 +131,17 @@ void ofSoundPlayer::play() {
   sound::Channel* c = sound::channel(channel);
   if (!c) return;
   applySettings(*c);
+  c->paused = paused;
   if (stream) {
+    // The service thread opens, decodes and starts it (paused if it is).
     c->stream = stream.get();
     c->streamPlaying = true;
-    stream->start(c->source);
-  } else {
-    alSourcei(c->source, AL_BUFFER, static_cast<ALint>(sampleBuffer));
+    c->streamStarting = true;
+    return;
   }
+  alSourcei(c->source, AL_BUFFER, static_cast<ALint>(sampleBuffer));
   alSourcePlay(c->source);
   if (paused) alSourcePause(c->source);
-  c->paused = paused;
 }
 
 void ofSoundPlayer::stop() {

@@ -1,12 +1,16 @@
 #pragma once
 // One sound file that can be played, looped, paused, stopped and turned up
 // or down, on one of the 32 channels of the program's sound system (OpenAL
-// Soft). Samples are decoded whole into memory; streams are decoded while
-// they play. The sound system starts on first use and is closed by the exit
-// handler; players destroyed after that release nothing but their own memory.
+// Soft). Samples are decoded whole when loaded and handed to the sound
+// system when first played; streams are opened and decoded by the sound
+// system's thread while they play, so loading one only checks that its file
+// is there. The sound system starts on first use, on a thread of its own
+// (the first play waits for it), and is closed by the exit handler; players
+// destroyed after that release nothing but their own memory.
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "audio/SoundSystem.h"
 
@@ -18,7 +22,8 @@ class ofSoundPlayer {
   ofSoundPlayer& operator=(const ofSoundPlayer&) = delete;
 
   // Loads data/fileName; logs "ofSoundPlayer: Could not load sound file ..."
-  // and stays silent when it cannot.
+  // and stays silent when it cannot (a stream whose file is there but cannot
+  // be decoded: when it is first played).
   void loadSound(const std::string& fileName, bool stream = false);
   void unloadSound();
   // Plays on a new channel. Unless multi-play (or when looping), the
@@ -47,16 +52,23 @@ class ofSoundPlayer {
   bool paused = false;
   float pan = 0.5f;  // 0 left, 0.5 centre, 1 right
   float volume = 1.0f;
+  // Of samples only: a stream's file is not opened until it plays.
   float internalFreq = 44100;
-  float speed = 1.0f;
   unsigned length = 0;  // PCM frames
-  int result = 0;       // 0 when the last load succeeded
+  float speed = 1.0f;
+  int result = 0;  // 0 when the last load succeeded
 
  private:
+  bool loadSample(const std::string& path);
+  bool loadStream(const std::string& path);
+  // Hands the decoded samples to OpenAL and lets ours go.
+  void uploadSample();
   // Applies volume, pan, speed and loop to the channel just started.
   void applySettings(sound::Channel& channel);
 
   sound::ChannelHandle channel;
+  std::vector<short> pcm;  // a sample not yet handed to OpenAL
+  int pcmChannels = 1, pcmRate = 0;
   unsigned sampleBuffer = 0;
   std::unique_ptr<sound::Stream> stream;
 };
@@ -65,7 +77,5 @@ class ofSoundPlayer {
 void initSoundSystem();
 // Closes it; later players' calls do nothing.
 void closeSoundSystem();
-// Once per frame.
-void ofSoundUpdate();
 void ofSoundStopAll();
 void ofSoundSetVolume(float volume);

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "audio/AudioBank.h"
+#include "audio/ThreadReads.h"
 #include "support/ScratchFolder.h"
 #include "support/SoundFixtures.h"
 
@@ -54,5 +55,34 @@ TEST(SoundOutput, EffectsAndALoopedStreamAreHeardAndSilentWhilePaused) {
   ASSERT_EQ(mix.channels, 2);
   const double left = mix.level(from, to, 0), right = mix.level(from, to, 1);
   EXPECT_NEAR(left / right, 1.0, 0.05) << left << " " << right;
+  initSoundSystem();
+}
+
+TEST(SoundOutput, ASongAskedToPlayIsDecodedOnTheSoundThreadAndHeardAtOnce) {
+  const std::string& output = soundOutputFile();
+  if (output.empty()) GTEST_SKIP() << "ALSOFT_DRIVERS chose another output";
+  ScratchFolder scratch;
+  writeTone(scratch.path() + "/data/song.wav", 2.0f, 220, 0.4f, 44100);
+  initSoundSystem();  // the device's own start-up reads files too
+  long asked;
+  {
+    ofSoundPlayer song;
+    const long before = bytesReadByThisThread();
+    song.loadSound("song.wav", true);
+    song.setLoop(true);
+    song.play();
+    const long read = bytesReadByThisThread() - before;
+    EXPECT_LT(read, 4096) << "the thread that asked read the song";
+    asked = fileSize(output);
+    // A quarter of a second of output after the song was asked for (the
+    // driver writes at most 8 bytes a frame, at 44.1 kHz).
+    for (int i = 0; i < 100 && fileSize(output) < asked + 44100 * 8 / 4; ++i) wait(20);
+  }
+  closeSoundSystem();
+
+  const WavContents mix = readWav(output);
+  ASSERT_GT(mix.rate, 0);
+  const long from = mix.frameAtSize(asked) + mix.rate / 20;  // at most 50 ms late
+  EXPECT_GT(mix.level(from, from + mix.rate / 20), 0.02);
   initSoundSystem();
 }

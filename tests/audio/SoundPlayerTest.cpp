@@ -123,3 +123,45 @@ TEST_F(SoundPlayerTest, PlayersOutliveAClosedSoundSystem) {
   player.reset();  // must not touch the closed device
   initSoundSystem();
 }
+
+TEST_F(SoundPlayerTest, AStreamThatCannotBeDecodedIsLoggedOnceWhenFirstPlayed) {
+  ofSoundPlayer stream;
+  testing::internal::CaptureStdout();
+  stream.loadSound("garbage.wav", true);
+  EXPECT_TRUE(stream.loaded) << "only the sound thread opens a stream's file";
+  stream.play();
+  for (int i = 0; i < 100 && stream.getIsPlaying(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  EXPECT_FALSE(stream.getIsPlaying());
+  stream.play();  // known undecodable: not tried again
+  EXPECT_FALSE(stream.getIsPlaying());
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(log, "OF_ERROR: ofSoundPlayer: Could not load sound file data/garbage.wav\n");
+}
+
+TEST_F(SoundPlayerTest, StoppingOrUnloadingAStreamBeforeItsFileIsOpenedIsSafe) {
+  auto stream = std::make_unique<ofSoundPlayer>();
+  stream->loadSound("beep.wav", true);
+  stream->play();
+  stream->stop();
+  EXPECT_FALSE(stream->getIsPlaying());
+  stream->play();
+  stream.reset();  // while the sound thread may be opening it
+  ofSoundPlayer again;
+  again.loadSound("beep.wav", true);
+  again.play();
+  EXPECT_TRUE(again.getIsPlaying());
+}
+
+TEST_F(SoundPlayerTest, SoundsAskedForWhileTheSoundSystemStartsAreNotDropped) {
+  closeSoundSystem();
+  initSoundSystem();  // the device starts on a thread of its own
+  ofSoundPlayer effect, song;
+  effect.loadSound("beep.wav");
+  song.loadSound("beep.wav", true);
+  effect.play();
+  song.play();
+  EXPECT_TRUE(effect.getIsPlaying());
+  EXPECT_TRUE(song.getIsPlaying());
+}
