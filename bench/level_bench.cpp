@@ -7,6 +7,10 @@
 // editor markers. Generation is deterministic (fixed seed, arithmetic
 // patterns). Files are written to a scratch folder made once and removed at
 // the end; the GL window is opened only when a drawing case runs.
+//
+// This program's own operator new and delete keep a count of the bytes they
+// hold, so that a case can report the most the heap held at once (TinyXML's
+// nodes, its strings and the level data are all allocated through them).
 
 #include <benchmark/benchmark.h>
 
@@ -14,8 +18,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <malloc.h>
+
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <string>
 
 #include "framework/ofAppRunner.h"
@@ -25,6 +33,78 @@
 #include "framework/ofUtils.h"
 #include "level/LevelData.h"
 #include "support/GlTestWindow.h"
+
+namespace heap {
+// Bytes held through operator new, and the most held since the last reset.
+// The GL driver's threads allocate too, hence atomics.
+std::atomic<size_t> held{0};
+std::atomic<size_t> peak{0};
+
+void* take(size_t size, size_t alignment) {
+  if (size == 0) size = 1;
+  // aligned_alloc wants a size that is a multiple of the alignment.
+  void* p = alignment > alignof(std::max_align_t)
+                ? std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment)
+                : std::malloc(size);
+  if (!p) return nullptr;
+  const size_t bytes = malloc_usable_size(p);
+  const size_t now = held.fetch_add(bytes, std::memory_order_relaxed) + bytes;
+  size_t top = peak.load(std::memory_order_relaxed);
+  while (now > top && !peak.compare_exchange_weak(top, now, std::memory_order_relaxed)) {
+  }
+  return p;
+}
+
+void give(void* p) {
+  if (!p) return;
+  held.fetch_sub(malloc_usable_size(p), std::memory_order_relaxed);
+  std::free(p);
+}
+
+void* takeOrThrow(size_t size, size_t alignment) {
+  void* p = take(size, alignment);
+  if (!p) throw std::bad_alloc();
+  return p;
+}
+
+// Starts a new peak from what is held now; returns that.
+size_t resetPeak() {
+  const size_t now = held.load(std::memory_order_relaxed);
+  peak.store(now, std::memory_order_relaxed);
+  return now;
+}
+}  // namespace heap
+
+void* operator new(size_t size) { return heap::takeOrThrow(size, 0); }
+void* operator new[](size_t size) { return heap::takeOrThrow(size, 0); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept { return heap::take(size, 0); }
+void* operator new[](size_t size, const std::nothrow_t&) noexcept { return heap::take(size, 0); }
+void* operator new(size_t size, std::align_val_t a) {
+  return heap::takeOrThrow(size, static_cast<size_t>(a));
+}
+void* operator new[](size_t size, std::align_val_t a) {
+  return heap::takeOrThrow(size, static_cast<size_t>(a));
+}
+void* operator new(size_t size, std::align_val_t a, const std::nothrow_t&) noexcept {
+  return heap::take(size, static_cast<size_t>(a));
+}
+void* operator new[](size_t size, std::align_val_t a, const std::nothrow_t&) noexcept {
+  return heap::take(size, static_cast<size_t>(a));
+}
+void operator delete(void* p) noexcept { heap::give(p); }
+void operator delete[](void* p) noexcept { heap::give(p); }
+void operator delete(void* p, size_t) noexcept { heap::give(p); }
+void operator delete[](void* p, size_t) noexcept { heap::give(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { heap::give(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { heap::give(p); }
+void operator delete(void* p, std::align_val_t) noexcept { heap::give(p); }
+void operator delete[](void* p, std::align_val_t) noexcept { heap::give(p); }
+void operator delete(void* p, size_t, std::align_val_t) noexcept { heap::give(p); }
+void operator delete[](void* p, size_t, std::align_val_t) noexcept { heap::give(p); }
+void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept { heap::give(p); }
+void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept {
+  heap::give(p);
+}
 
 namespace {
 
@@ -269,6 +349,27 @@ void BM_LoadShippedData(benchmark::State& state) {
   state.counters["levels"] = static_cast<double>(data.levels.size());
 }
 
+// The most the heap holds at once while the shipped campaign loads, above
+// what it held before; and what the loaded data itself keeps.
+void BM_LoadShippedDataPeakHeap(benchmark::State& state) {
+  scratch();
+  const std::string shipped = std::string(ORVANE_SOURCE_DIR) + "/data/data.xml";
+  size_t peak = 0;
+  size_t kept = 0;
+  for (auto _ : state) {
+    LevelData data{LevelData::Empty{}};
+    const size_t before = heap::resetPeak();
+    if (!data.load(shipped)) {
+      state.SkipWithError("the shipped data.xml does not load");
+      break;
+    }
+    peak = heap::peak.load() - before;
+    kept = heap::held.load() - before;
+  }
+  state.counters["peak_heap_KiB"] = static_cast<double>(peak) / 1024.0;
+  state.counters["kept_KiB"] = static_cast<double>(kept) / 1024.0;
+}
+
 void BM_SaveShippedData(benchmark::State& state) {
   scratch();
   LevelData data{LevelData::Empty{}};
@@ -277,6 +378,7 @@ void BM_SaveShippedData(benchmark::State& state) {
 }
 
 BENCHMARK(BM_LoadShippedData)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadShippedDataPeakHeap)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveShippedData)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LoadLevelSet)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveLevelSet)->Unit(benchmark::kMillisecond)->UseRealTime();

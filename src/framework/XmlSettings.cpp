@@ -92,6 +92,25 @@ bool XmlSettings::loadFile(const std::string& name) {
   return ok;
 }
 
+const char* XmlSettings::parseElement(const char* text) {
+  document.Clear();
+  document.ClearError();
+  error.clear();
+  current = &document;
+  level = 0;
+  forgetLookups();
+  printedIsCurrent = false;
+  // Linked first, so that a parse error is recorded on the document. No
+  // parsing data: it only tracks rows and columns for error messages.
+  TiXmlElement* element = new TiXmlElement("");
+  document.LinkEndChild(element);
+  const char* end = element->Parse(text, nullptr, TIXML_DEFAULT_ENCODING);
+  if (end && !document.Error()) return end;
+  document.Clear();
+  document.ClearError();
+  return nullptr;
+}
+
 bool XmlSettings::saveFile(const std::string& name) {
   const std::string path = ofToDataPath(name);
   const std::string temporary = path + ".tmp";

@@ -24,6 +24,12 @@ class XmlSettings {
   bool saveFile(const std::string& name);
   // Why the last load or save failed ("line 3: Error reading end tag.").
   const std::string& lastError() const { return error; }
+  // Makes the one element whose start tag begins at text (its '<') the whole
+  // document, parsed as loadFile parses it inside a file; the cursor returns
+  // to the document. Returns where the element ends, or null, with an empty
+  // document, when it is not one well-formed element. Lets a large file be
+  // read an element at a time.
+  const char* parseElement(const char* text);
 
   // Makes the which-th child element named by tag current; prints
   // "pushTag - <tag> tag not found" and stays put when there is none.

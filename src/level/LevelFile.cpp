@@ -1,5 +1,12 @@
 // Reading and writing a LevelData as XML: "Info", "Models" and "Levels" as
-// top-level siblings. Numbers are written as truncated integers.
+// top-level siblings. Numbers are written as truncated integers. A load reads
+// a model and a level at a time where it can (LevelFile.h).
+
+#include "level/LevelFile.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include <climits>
 #include <cstdio>
@@ -10,6 +17,7 @@
 #include "framework/ofUtils.h"
 #include "level/LevelData.h"
 #include "framework/XmlSettings.h"
+#include "framework/XmlStream.h"
 #include "platform/KeepAside.h"
 
 namespace {
@@ -182,7 +190,56 @@ Level readLevel(XmlSettings& xml, int l) {
   xml.popTag();
   return level;
 }
+
+int readSaveCount(XmlSettings& xml) { return xml.getAttribute("Info", "count", 0, 0); }
+
+// Hands the pages the parse freed back to the system, so that what a load
+// leaves behind is the level data, not the heap its XML grew to.
+void releaseFreedMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
 }  // namespace
+
+bool readLevelFileInParts(const std::string& fileName, LevelData& into) {
+  bool counted = false;
+  XmlStreamVisitor visitor;
+  visitor.element = [&](XmlSettings& piece) {
+    if (counted || piece.getNumTags("Info") == 0) return;
+    into.saveCount = readSaveCount(piece);
+    counted = true;
+  };
+  visitor.child = [&](const std::string& container, XmlSettings& piece) {
+    if (container == "Models" && piece.getNumTags("Model") > 0) {
+      into.models.push_back(readModel(piece, 0));
+    } else if (container == "Levels" && piece.getNumTags("Level") > 0) {
+      into.levels.push_back(readLevel(piece, 0));
+    }
+  };
+  return streamXmlFile(fileName, {"Models", "Levels"}, visitor);
+}
+
+bool readLevelFileWhole(const std::string& fileName, LevelData& into) {
+  XmlSettings xml;
+  if (!xml.loadFile(fileName)) {
+    ofLog(OF_ERROR, "could not load %s: %s", ofToDataPath(fileName).c_str(),
+          xml.lastError().c_str());
+    return false;
+  }
+  into.saveCount = readSaveCount(xml);
+  // Without a Models (or Levels) element the cursor stays on the document and
+  // the models (or levels) are read from the top level.
+  xml.pushTag("Models", 0);
+  const int modelCount = xml.getNumTags("Model");
+  for (int i = 0; i < modelCount; ++i) into.models.push_back(readModel(xml, i));
+  xml.popTag();
+  xml.pushTag("Levels", 0);
+  const int levelCount = xml.getNumTags("Level");
+  for (int l = 0; l < levelCount; ++l) into.levels.push_back(readLevel(xml, l));
+  xml.popTag();
+  return true;
+}
 
 bool LevelData::save(const std::string& fileName) {
   // Numbered copies are never written over: the count skips to a free one.
@@ -221,22 +278,13 @@ void LevelData::toXml(XmlSettings& xml, int count) const {
 }
 
 bool LevelData::load(const std::string& fileName) {
-  XmlSettings xml;
-  if (!xml.loadFile(fileName)) {
-    ofLog(OF_ERROR, "could not load %s: %s", ofToDataPath(fileName).c_str(),
-          xml.lastError().c_str());
-    return false;
-  }
   LevelData loaded{LevelData::Empty{}};
-  loaded.saveCount = xml.getAttribute("Info", "count", 0, 0);
-  xml.pushTag("Models", 0);
-  const int modelCount = xml.getNumTags("Model");
-  for (int i = 0; i < modelCount; ++i) loaded.models.push_back(readModel(xml, i));
-  xml.popTag();
-  xml.pushTag("Levels", 0);
-  const int levelCount = xml.getNumTags("Level");
-  for (int l = 0; l < levelCount; ++l) loaded.levels.push_back(readLevel(xml, l));
-  xml.popTag();
-  *this = std::move(loaded);
-  return true;
+  bool ok = readLevelFileInParts(fileName, loaded);
+  if (!ok) {
+    loaded = LevelData{LevelData::Empty{}};  // freed before the whole tree is built
+    ok = readLevelFileWhole(fileName, loaded);
+  }
+  if (ok) *this = std::move(loaded);
+  releaseFreedMemory();
+  return ok;
 }

@@ -115,3 +115,32 @@ TEST(XmlSettings, LoadAndSaveFailuresSayWhy) {
   EXPECT_FALSE(xml.saveFile("no/such/folder/x.xml"));
   EXPECT_FALSE(xml.lastError().empty());
 }
+
+TEST(XmlSettings, ParseElementHoldsOneElementAsTheDocument) {
+  XmlSettings xml;
+  const char* text = "<A n=\"1\"><B/><B/></A> <C n=\"2\"/>";
+  const char* end = xml.parseElement(text);
+  ASSERT_NE(end, nullptr);
+  EXPECT_STREQ(end, " <C n=\"2\"/>");
+  EXPECT_EQ(xml.getNumTags("A"), 1);
+  EXPECT_EQ(xml.getAttribute("A", "n", 0, 0), 1);
+  ASSERT_TRUE(xml.pushTag("A", 0));
+  EXPECT_EQ(xml.getNumTags("B"), 2);
+
+  // The next element replaces it, and the cursor is back on the document.
+  EXPECT_STREQ(xml.parseElement(end + 1), "");
+  EXPECT_EQ(xml.popTag(), 0);
+  EXPECT_EQ(xml.getNumTags("A"), 0);
+  EXPECT_EQ(xml.getAttribute("C", "n", 0, 0), 2);
+}
+
+TEST(XmlSettings, ParseElementRefusesWhatIsNotOneWellFormedElement) {
+  for (const char* text : {"<A>", "<A></B>", "<A n=\"1\" n=\"2\"/>", "<A n/>", "text", "",
+                           "<!-- a comment -->", "</A>"}) {
+    XmlSettings xml;
+    ASSERT_NE(xml.parseElement("<A/>"), nullptr);
+    EXPECT_EQ(xml.parseElement(text), nullptr) << text;
+    EXPECT_EQ(xml.getNumTags("A"), 0) << text;
+    EXPECT_NE(xml.parseElement("<A/>"), nullptr) << "after " << text;
+  }
+}
