@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/ofBitmapFont.h"
+#include "framework/ofBitmapText.h"
 
 namespace {
 constexpr int maxCirclePoints = 1024;
@@ -27,6 +27,7 @@ float batchVerts[maxBatchedLines * 2 * 2];
 float batchColors[maxBatchedLines * 2 * 4];
 int batchedLines = 0;
 float currentColor[4] = {1, 1, 1, 1};
+float colorScale = 1;
 // Window pixels per screen pixel (ofSetPixelScale).
 float pixelScale = 1;
 
@@ -34,9 +35,6 @@ float pixelScale = 1;
 float triangleVerts[3 * 2];
 float rectVerts[4 * 2];
 float circleVerts[maxCirclePoints * 2];
-// One bitmap glyph's lit pixels as quads, four corners each.
-constexpr int glyphRows = 14, glyphColumns = 8;
-float glyphQuads[glyphRows * glyphColumns * 4 * 2];
 
 float toUnit(int c) {
   const float v = static_cast<float>(c / 255.0);
@@ -109,7 +107,33 @@ void fillCircleVerts(float x, float y, float rx, float ry) {
 
 void ofSetColor(int r, int g, int b) { ofSetColor(r, g, b, 255); }
 
+namespace {
+void* heldOwner = nullptr;
+void (*heldDraw)(void*) = nullptr;
+}  // namespace
+
+void ofHoldDrawing(void* owner, void (*draw)(void* owner)) {
+  heldOwner = owner;
+  heldDraw = draw;
+}
+
+bool ofDrawingGatheredBesides(const void* owner) {
+  return (heldOwner && heldOwner != owner) || bitmapText::gathered() || batchedLines > 0;
+}
+
+void ofDropHeldDrawing(const void* owner) {
+  if (heldOwner == owner) heldOwner = nullptr;
+}
+
 void ofFlushDrawing() {
+  // Held drawing is the oldest, then bitmap text, then lines: each is
+  // gathered only after what would have to come before it was drawn.
+  if (heldOwner) {
+    void* owner = heldOwner;
+    heldOwner = nullptr;
+    heldDraw(owner);
+  }
+  bitmapText::draw();
   if (batchedLines == 0) return;
   drawMaybeSmoothed(smoothingOn, drawBatchedLines);
   batchedLines = 0;
@@ -117,9 +141,15 @@ void ofFlushDrawing() {
 
 void ofSetColor(int r, int g, int b, int a) {
   const float fr = toUnit(r), fg = toUnit(g), fb = toUnit(b), fa = toUnit(a);
-  currentColor[0] = fr, currentColor[1] = fg, currentColor[2] = fb, currentColor[3] = fa;
-  glColor4f(fr, fg, fb, fa);
+  currentColor[0] = fr * colorScale, currentColor[1] = fg * colorScale;
+  currentColor[2] = fb * colorScale, currentColor[3] = fa;
+  glColor4fv(currentColor);
   style.color = ofColor(fr * 255, fg * 255, fb * 255, fa * 255);
+}
+
+void ofSetColorScale(float scale) {
+  // NaN draws colours as given.
+  colorScale = !(scale < 1) ? 1 : scale > 0 ? scale : 0;
 }
 
 void ofSetHexColor(int hex) {
@@ -241,69 +271,14 @@ void ofRotate(float degrees) {
   glRotatef(degrees, 0, 0, 1);
 }
 
-namespace {
-// A glyph drawn as one quad per lit pixel, in screen pixels, where glBitmap
-// would draw window pixels: on a screen shown larger the text grows with
-// everything else. Row 0, the bottom one, lies 3 pixels below the baseline,
-// as glBitmap's origin puts it; the leftmost pixel is the row's top bit.
-void drawGlyphQuads(const unsigned char* rows, float left, float baseline) {
-  int corners = 0;
-  for (int r = 0; r < glyphRows; ++r) {
-    const float top = baseline + 2 - r;
-    for (int c = 0; c < glyphColumns; ++c) {
-      if (!(rows[r] & (0x80 >> c))) continue;
-      const float x = left + c;
-      float* v = glyphQuads + corners * 2;
-      v[0] = x, v[1] = top, v[2] = x + 1, v[3] = top;
-      v[4] = x + 1, v[5] = top + 1, v[6] = x, v[7] = top + 1;
-      corners += 4;
-    }
-  }
-  if (corners > 0) drawArrays(GL_QUADS, glyphQuads, corners);
-}
-
-void drawBitmapQuads(const std::string& text, float x, float y) {
-  float left = x, baseline = y, lineOffset = 0;
-  for (const char c : text) {
-    const signed char code = static_cast<signed char>(c);
-    if (code == '\n') {
-      lineOffset += 8 * 1.7f;
-      left = x;
-      baseline = y + static_cast<int>(lineOffset);
-    } else if (code >= 32) {
-      drawGlyphQuads(ofBitmapFontGlyphs[static_cast<unsigned char>(code)] + 1, left, baseline);
-      left += glyphColumns;
-    }
-  }
-}
-}  // namespace
-
 void ofDrawBitmapString(const std::string& text, float x, float y) {
-  ofFlushDrawing();
+  // What was gathered before the text is drawn before it.
+  if (batchedLines > 0 || heldOwner) ofFlushDrawing();
   if (pixelScale != 1) {
-    drawBitmapQuads(text, x, y);
-    return;
+    bitmapText::gatherInModelView(text, x, y);
+  } else {
+    bitmapText::gatherAtRasterPosition(text, x, y);
   }
-  glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-  glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
-  glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glRasterPos2f(x, y);
-  float lineOffset = 0;
-  for (const char c : text) {
-    const signed char code = static_cast<signed char>(c);
-    if (code == '\n') {
-      lineOffset += 8 * 1.7f;
-      glRasterPos2f(x, y + static_cast<int>(lineOffset));
-    } else if (code >= 32) {
-      const unsigned char* glyph = ofBitmapFontGlyphs[static_cast<unsigned char>(code)];
-      glBitmap(8, 14, 0, 3, 8, 0, glyph + 1);
-    }
-  }
-  glPopClientAttrib();
 }
 
 const ofStyle& ofGetStyle() { return style; }

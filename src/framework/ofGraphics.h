@@ -13,6 +13,11 @@ void ofSetColor(int r, int g, int b);
 void ofSetColor(int r, int g, int b, int a);
 // 0xRRGGBB, opaque.
 void ofSetHexColor(int hex);
+// A factor (0..1) for the red, green and blue of every colour set from now
+// on; 1 draws colours as given. Over a black background a scene drawn at
+// (255 - a) / 255 looks as if black of alpha a had been blended over it
+// afterwards, without paying for a blend over the whole window.
+void ofSetColorScale(float scale);
 
 void ofFill();
 void ofNoFill();
@@ -54,9 +59,18 @@ void ofRotate(float degrees);
 // line 13.6 units lower (truncated); bytes outside 32..127 are skipped.
 void ofDrawBitmapString(const std::string& text, float x, float y);
 
-// Draws the lines gathered so far. The frame loop calls it before the
-// buffer swap; code that calls GL directly calls it first.
+// Draws what has been gathered so far (held drawing, bitmap text, lines, in
+// the order they were gathered). The frame loop calls it before the buffer
+// swap; code that calls GL directly calls it first.
 void ofFlushDrawing();
+// Drawing gathered outside this file (a font's text) joins the same order:
+// its owner gathers only when nothing else is gathered (or flushes first),
+// and hands in how to draw it; ofFlushDrawing draws it before the rest.
+void ofHoldDrawing(void* owner, void (*draw)(void* owner));
+// Whether anything other than owner's held drawing waits to be drawn.
+bool ofDrawingGatheredBesides(const void* owner);
+// Forgets owner's held drawing without drawing it (its owner goes away).
+void ofDropHeldDrawing(const void* owner);
 
 // The style record mirroring the state set above.
 const ofStyle& ofGetStyle();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "framework/GlyphAtlas.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
@@ -13,38 +14,35 @@
 namespace {
 constexpr int spaceWidthGlyph = 'p' - 33;  // a space is as wide as a 'p'
 
-int powerOfTwoAtLeast(int n) {
-  int p = 1;
-  while (p < n) p *= 2;
-  return p == 1 ? 2 : p;
-}
-
-// White texels, glyph coverage in alpha, border texels left transparent.
-std::vector<unsigned char> glyphImage(const FT_Bitmap& bitmap, int texWidth, int texHeight,
-                                      int border, bool antiAliased) {
-  std::vector<unsigned char> image(static_cast<size_t>(texWidth) * texHeight * 2);
-  for (size_t i = 0; i < image.size(); i += 2) {
-    image[i] = 255;
-    image[i + 1] = 0;
-  }
+// One byte of coverage per pixel, rows top to bottom.
+std::vector<unsigned char> coverageOf(const FT_Bitmap& bitmap, bool antiAliased) {
+  std::vector<unsigned char> coverage(static_cast<size_t>(bitmap.width) * bitmap.rows);
   for (unsigned r = 0; r < bitmap.rows; ++r) {
+    const unsigned char* row = bitmap.buffer + static_cast<long>(r) * bitmap.pitch;
     for (unsigned c = 0; c < bitmap.width; ++c) {
-      const unsigned char* row = bitmap.buffer + static_cast<long>(r) * bitmap.pitch;
-      const unsigned char coverage =
+      coverage[r * bitmap.width + c] =
           antiAliased ? row[c] : ((row[c / 8] >> (7 - c % 8)) & 1 ? 255 : 0);
-      image[((r + border) * texWidth + c + border) * 2 + 1] = coverage;
     }
   }
-  return image;
+  return coverage;
 }
 }  // namespace
+
+struct ofTrueTypeFont::RenderedGlyph {
+  GlyphInfo info;
+  std::vector<unsigned char> coverage;  // info.bitmapWidth by info.bitmapRows
+};
 
 ofTrueTypeFont::~ofTrueTypeFont() { unload(); }
 
 void ofTrueTypeFont::unload() {
-  if (loaded && !textures.empty()) glDeleteTextures(static_cast<GLsizei>(textures.size()), textures.data());
+  // Text gathered from the old glyphs is not drawn with the new ones.
+  ofDropHeldDrawing(this);
+  batch.clear();
+  if (loaded && texture != 0) glDeleteTextures(1, &texture);
   glyphs.clear();
-  textures.clear();
+  texture = 0;
+  textureWidth = textureHeight = 0;
   loaded = false;
 }
 
@@ -67,6 +65,7 @@ void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize, bool aa
   makeContours = contours;
   unload();
   reportedNotLoaded = false;
+  reportedLostTexture = false;
   path = filename.empty() ? std::string() : ofToDataPath(filename);
   antiAliased = aa;
   fullCharacterSet = full;
@@ -102,43 +101,84 @@ void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize, bool aa
   lineHeight = size * 1.43f;
 
   characterCount = fullCharacterSet ? 256 : 95;
-  glyphs.assign(characterCount, GlyphInfo());
-  textures.assign(characterCount, 0);
-  glGenTextures(characterCount, textures.data());
+  std::vector<RenderedGlyph> rendered(characterCount);
   for (int i = 0; i < characterCount; ++i) {
     const FT_UInt index = FT_Get_Char_Index(face, (i + 33) % 256);
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT)) ofLog(OF_ERROR, "error with FT_Load_Glyph %i", i);
     FT_Render_Glyph(face->glyph, antiAliased ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO);
     const FT_Bitmap& bitmap = face->glyph->bitmap;
-    const int texWidth = powerOfTwoAtLeast(static_cast<int>(bitmap.width) + 2 * border);
-    const int texHeight = powerOfTwoAtLeast(static_cast<int>(bitmap.rows) + 2 * border);
-
-    GlyphInfo& g = glyphs[i];
-    g.index = i;
+    GlyphInfo& g = rendered[i].info;
     g.bitmapTop = face->glyph->bitmap_top;
     g.bitmapWidth = static_cast<int>(bitmap.width);
     g.advance = static_cast<int>(face->glyph->advance.x >> 6);
     g.bitmapRows = static_cast<int>(bitmap.rows);
     g.bitmapLeft = face->glyph->bitmap_left;
-    g.texWidthFraction = static_cast<float>(g.bitmapWidth + 2 * visibleBorder) / texWidth;
-    g.texHeightFraction = static_cast<float>(g.bitmapRows + 2 * visibleBorder) / texHeight;
-    g.texOffsetX = static_cast<float>(border - visibleBorder) / texWidth;
-    g.texOffsetY = static_cast<float>(border - visibleBorder) / texHeight;
-
-    const std::vector<unsigned char> image = glyphImage(bitmap, texWidth, texHeight, border, antiAliased);
-    glBindTexture(GL_TEXTURE_2D, textures[i]);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    const GLint filter = antiAliased ? GL_LINEAR : GL_NEAREST;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, texWidth, texHeight, 0, GL_LUMINANCE_ALPHA,
-                 GL_UNSIGNED_BYTE, image.data());
+    rendered[i].coverage = coverageOf(bitmap, antiAliased);
   }
   FT_Done_Face(face);
   FT_Done_FreeType(library);
-  loaded = true;
+  loaded = buildTexture(rendered);
+}
+
+// Packs every glyph, with its transparent border, into one texture: a
+// string then draws without a texture change between its characters, which
+// the software renderer pays for dearly.
+bool ofTrueTypeFont::buildTexture(const std::vector<RenderedGlyph>& rendered) {
+  std::vector<GlyphBox> boxes;
+  for (const RenderedGlyph& r : rendered) boxes.push_back({r.info.bitmapWidth, r.info.bitmapRows});
+  // Without a GL context yet (a game set up off screen) nothing is drawn,
+  // but the font still measures text.
+  GLint largest = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+  if (largest <= 0) largest = 1 << 15;
+  // Filtering at a quad's edge reaches `border` texels past the glyph on
+  // each side: clear ones, as in a texture of the glyph alone, which
+  // neighbours may share.
+  const GlyphAtlasLayout layout = packGlyphBoxes(boxes, border, largest);
+  if (layout.width == 0) {
+    ofLog(OF_ERROR, "could not load font %s: its glyphs at size %d do not fit in one %dx%d texture",
+          path.c_str(), size, largest, largest);
+    return false;
+  }
+  textureWidth = layout.width;
+  textureHeight = layout.height;
+
+  // White texels, coverage in alpha, everything outside the glyphs clear.
+  std::vector<unsigned char> image(static_cast<size_t>(textureWidth) * textureHeight * 2);
+  for (size_t i = 0; i < image.size(); i += 2) image[i] = 255;
+  glyphs.clear();
+  for (size_t i = 0; i < rendered.size(); ++i) {
+    GlyphInfo g = rendered[i].info;
+    const int left = layout.spots[i].x, top = layout.spots[i].y;
+    for (int r = 0; r < g.bitmapRows; ++r) {
+      for (int c = 0; c < g.bitmapWidth; ++c) {
+        image[((static_cast<size_t>(top) + r) * textureWidth + left + c) * 2 + 1] =
+            rendered[i].coverage[static_cast<size_t>(r) * g.bitmapWidth + c];
+      }
+    }
+    // Powers of two: these fractions are exact.
+    g.texLeft = static_cast<float>(left - visibleBorder) / textureWidth;
+    g.texTop = static_cast<float>(top - visibleBorder) / textureHeight;
+    g.texRight = static_cast<float>(left + g.bitmapWidth + visibleBorder) / textureWidth;
+    g.texBottom = static_cast<float>(top + g.bitmapRows + visibleBorder) / textureHeight;
+    glyphs.push_back(g);
+  }
+
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  const GLint filter = antiAliased ? GL_LINEAR : GL_NEAREST;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+  glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, textureWidth, textureHeight, 0,
+               GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, image.data());
+  return true;
+}
+
+size_t ofTrueTypeFont::textureBytes() const {
+  return loaded ? static_cast<size_t>(textureWidth) * textureHeight * 2 : 0;
 }
 
 int ofTrueTypeFont::glyphOf(unsigned char c) const {
@@ -146,68 +186,89 @@ int ofTrueTypeFont::glyphOf(unsigned char c) const {
   return g >= 0 && g < characterCount ? g : -1;
 }
 
-void ofTrueTypeFont::drawChar(int i) {
-  if (!loaded) {
-    reportNotLoaded();
-    return;
+bool ofTrueTypeFont::hasTexture() {
+  if (glIsTexture(texture)) return true;
+  if (!reportedLostTexture) {
+    reportedLostTexture = true;
+    ofLog(OF_WARNING, "font %s has lost its texture: its text is not drawn", path.c_str());
   }
-  if (i < 0 || i >= characterCount) return;
+  return false;
+}
+
+void ofTrueTypeFont::addQuad(int i, float penX, float penY, const float* color) {
   const GlyphInfo& g = glyphs[i];
   const float stretch = 2.0f * visibleBorder;
-  const float x1 = g.bitmapLeft + g.bitmapWidth + stretch;
-  const float y1 = g.bitmapRows - g.bitmapTop + stretch;
-  const float x2 = g.bitmapLeft;
-  const float y2 = -g.bitmapTop;
-  const float s1 = g.texOffsetX, t1 = g.texOffsetY;
-  const float s2 = g.texOffsetX + g.texWidthFraction, t2 = g.texOffsetY + g.texHeightFraction;
-  if (!glIsTexture(textures[i])) {
-    ofLog(OF_WARNING, "font %s: character %d has lost its texture", path.c_str(), i + 33);
+  const float left = penX + g.bitmapLeft;
+  const float right = penX + (g.bitmapLeft + g.bitmapWidth + stretch);
+  const float top = penY + -g.bitmapTop;
+  const float bottom = penY + (g.bitmapRows - g.bitmapTop + stretch);
+  // The two triangles a fan of the corners would make, in the same order.
+  const float corners[4][4] = {{left, top, g.texLeft, g.texTop},
+                               {left, bottom, g.texLeft, g.texBottom},
+                               {right, bottom, g.texRight, g.texBottom},
+                               {right, top, g.texRight, g.texTop}};
+  for (const int c : {0, 1, 2, 0, 2, 3}) {
+    batch.insert(batch.end(), corners[c], corners[c] + 4);
+    batch.insert(batch.end(), color, color + 4);
+  }
+}
+
+void ofTrueTypeFont::drawBatch() {
+  if (!hasTexture()) {
+    batch.clear();
     return;
   }
-  ofFlushDrawing();
-  const float texCoords[8] = {s1, t1, s1, t2, s2, t2, s2, t1};
-  const float verts[8] = {x2, y2, x2, y1, x1, y1, x1, y2};
-  glBindTexture(GL_TEXTURE_2D, textures[i]);
-  glNormal3f(0, 0, 1);
-  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  glTexCoordPointer(2, GL_FLOAT, 0, texCoords);
+  // The colour array leaves the current colour undefined: it is set again.
+  float current[4];
+  glGetFloatv(GL_CURRENT_COLOR, current);
+  glPushAttrib(GL_COLOR_BUFFER_BIT);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  const GLsizei stride = floatsPerVertex * sizeof(float);
   glEnableClientState(GL_VERTEX_ARRAY);
-  glVertexPointer(2, GL_FLOAT, 0, verts);
-  glDrawArrays(GL_TRIANGLE_FAN, 0, 4);
+  glVertexPointer(2, GL_FLOAT, stride, batch.data());
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  glTexCoordPointer(2, GL_FLOAT, stride, batch.data() + 2);
+  glEnableClientState(GL_COLOR_ARRAY);
+  glColorPointer(4, GL_FLOAT, stride, batch.data() + 4);
+  glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch.size() / floatsPerVertex));
+  glDisableClientState(GL_COLOR_ARRAY);
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisable(GL_TEXTURE_2D);
+  glPopAttrib();
+  glColor4fv(current);
+  batch.clear();
 }
+
+void ofTrueTypeFont::drawHeld(void* font) { static_cast<ofTrueTypeFont*>(font)->drawBatch(); }
 
 void ofTrueTypeFont::drawString(const std::string& text, float x, float y) {
   if (!loaded) {
     reportNotLoaded();
     return;
   }
-  ofFlushDrawing();
-  glPushAttrib(GL_COLOR_BUFFER_BIT);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glEnable(GL_TEXTURE_2D);
-  glPushMatrix();
-  glTranslatef(x, y, 0);
-  float penX = 0;
+  if (!hasTexture()) return;
+  // What was gathered before this font's text is drawn before it.
+  if (ofDrawingGatheredBesides(this)) ofFlushDrawing();
+  float color[4];
+  glGetFloatv(GL_CURRENT_COLOR, color);
+  const size_t before = batch.size();
+  float penX = x, penY = y;
   for (const char ch : text) {
     const unsigned char c = static_cast<unsigned char>(ch);
     if (c == '\n') {
-      glTranslatef(-penX, lineHeight, 0);
-      penX = 0;
+      penX = x;
+      penY += lineHeight;
     } else if (c == ' ') {
-      const float width = static_cast<float>(glyphs[spaceWidthGlyph].bitmapWidth);
-      glTranslatef(width, 0, 0);
-      penX += width;
+      penX += static_cast<float>(glyphs[spaceWidthGlyph].bitmapWidth);
     } else if (const int g = glyphOf(c); g >= 0) {
-      drawChar(g);
-      glTranslatef(static_cast<float>(glyphs[g].advance), 0, 0);
-      penX += glyphs[g].advance;
+      addQuad(g, penX, penY, color);
+      penX += static_cast<float>(glyphs[g].advance);
     }
   }
-  glPopMatrix();
-  glDisable(GL_TEXTURE_2D);
-  glPopAttrib();
+  if (batch.size() > before) ofHoldDrawing(this, drawHeld);
 }
 
 ofRectangle ofTrueTypeFont::getStringBoundingBox(const std::string& text, float x, float y) const {

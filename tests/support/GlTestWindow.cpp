@@ -73,4 +73,12 @@ int litPixels(int x, int y, int w, int h) {
   return lit;
 }
 
+
+std::vector<unsigned char> windowRgb() {
+  ofFlushDrawing();
+  std::vector<unsigned char> rgb(530 * 370 * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, 530, 370, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+  return rgb;
+}
 }  // namespace GlTestWindow

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <vector>
 
 struct Rgb {
   int r = 0, g = 0, b = 0;
@@ -24,4 +25,7 @@ void beginFrame();
 Rgb pixel(int x, int y);
 // Counts pixels in the rectangle that differ from black.
 int litPixels(int x, int y, int w, int h);
+// The whole 530 by 370 window as RGB bytes, bottom row first, for comparing
+// two pictures component by component.
+std::vector<unsigned char> windowRgb();
 }  // namespace GlTestWindow
