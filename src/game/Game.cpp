@@ -29,6 +29,7 @@ bool Game::start(const LevelData& data) {
   if (!data.hasLevel()) return false;
   ownData = data;
   levelData = &ownData;
+  wallLayer.forget();
   reset();
   return true;
 }
@@ -88,6 +89,20 @@ bool Game::update(const InputState& current, const InputState& previous) {
 }
 
 void Game::draw(const InputState& /*current*/) {
+  // The wall picture is taken in the back buffer, so before anything of the
+  // frame is drawn. A shake moves the level by fractions of a pixel, where
+  // the picture would not match: every wall is drawn then.
+  const bool shaking = shakeAngle != 0 || shakeOffset.x != 0 || shakeOffset.y != 0;
+  const bool layered = wallLayer.prepare(*levelData, shaking, [this] { setupLevelFrame(); });
+
+  // The scene is dimmed, by a random amount each frame (calm mode holds it
+  // at the middle of its range), as if a black layer were laid over it; on
+  // the black background darkening every colour drawn looks the same and
+  // spares the software renderer a blend over the whole window.
+  const int dimming = calm ? 25 : static_cast<int>(ofRandom(0, 50));
+  const float colorScale = (255 - dimming) / 255.0f;
+  ofSetColorScale(colorScale);
+
   // A flash that has faded out covers nothing; filling the window with it
   // anyway would cost a whole-window blend every frame.
   const int alpha = static_cast<int>(calm ? flashAlpha / 4 : flashAlpha);
@@ -101,21 +116,24 @@ void Game::draw(const InputState& /*current*/) {
 
   drawHud();
 
+  setupLevelFrame();
+  if (layered) {
+    wallLayer.draw(*levelData, colorScale);
+  } else {
+    levelData->draw(false);
+  }
+  drawCheckpointCue();
+  if (drawBeforeShip) drawBeforeShip();
+  drawShip();
+  ofSetupScreen();
+  ofSetColorScale(1);
+}
+
+void Game::setupLevelFrame() {
   ofSetupScreen();
   ofRotate(shakeAngle);
   ofTranslate(static_cast<float>(ofGetWidth() / 2 - 240), static_cast<float>(ofGetHeight() / 2 - 160), 0);
   ofTranslate(shakeOffset.x, shakeOffset.y, 0);
-  levelData->draw(false);
-  drawCheckpointCue();
-  if (drawBeforeShip) drawBeforeShip();
-  drawShip();
-
-  ofSetupScreen();
-  // Calm mode holds the dimming at the middle of its range.
-  ofSetColor(0, 0, 0, calm ? 25 : static_cast<int>(ofRandom(0, 50)));
-  ofFill();
-  ofRect(0, 0, static_cast<float>(ofGetWidth()), static_cast<float>(ofGetHeight()));
-  ofNoFill();
 }
 
 void Game::drawHud() {

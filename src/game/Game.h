@@ -12,6 +12,7 @@
 #include "framework/InputState.h"
 #include "framework/ofTrueTypeFont.h"
 #include "framework/ofTypes.h"
+#include "game/WallLayer.h"
 #include "level/LevelData.h"
 
 // A play time as the HUD and the score screen show it: hours, minutes and
@@ -122,8 +123,14 @@ class Game {
 
   LevelData ownData;
   AudioBank ownAudio;
+  // The current level's walls as a picture, for levels with so many that
+  // drawing them line by line would slow the frame.
+  WallLayer wallLayer;
 
  private:
+  // The matrices the level is drawn with: the screen, turned and moved by
+  // the shake.
+  void setupLevelFrame();
   void drawHud();
   void drawShip();
   void drawCheckpointCue();

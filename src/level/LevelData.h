@@ -53,6 +53,9 @@ class LevelData {
   // Draws the current level and its models; with markers, the editor crosses,
   // labels, zones, receivers and gravity points too.
   void draw(bool showMarkers) const;
+  // The current level's models alone, as draw() draws them after the walls
+  // (for play, which may draw the walls another way).
+  void drawModels() const;
 
   // Writes "save_<count>.xml" and fileName (count raised by one first,
   // and further past numbered copies that are already there: none is

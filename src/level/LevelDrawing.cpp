@@ -62,14 +62,19 @@ void LevelData::draw(bool showMarkers) const {
   if (!hasLevel()) return;
   const Level& level = levels[currentLevel];
   for (const Wall& wall : level.walls) wall.draw();
-  forEachPlacement(models, level, [](const Model& model, const ModelRef& ref) {
-    ofTranslate(ref.pos.x, ref.pos.y, 0);
-    model.drawCurrentFrame();
-    ofTranslate(-ref.pos.x, -ref.pos.y, 0);
-  });
+  drawModels();
   if (!showMarkers) return;
   forEachPlacement(models, level, [](const Model&, const ModelRef& ref) { drawReferenceMarker(ref); });
   for (const Warp& warp : level.warps) drawWarpMarker(warp);
   for (const Receiver& receiver : level.receivers) drawReceiverMarker(receiver);
   for (const GravityPoint& point : level.gravityPoints) drawGravityPointMarker(point);
+}
+
+void LevelData::drawModels() const {
+  if (!hasLevel()) return;
+  // Moved on the way into the line batch rather than by the matrix: a
+  // matrix change would draw the batch, one draw per placement.
+  forEachPlacement(models, levels[currentLevel], [](const Model& model, const ModelRef& ref) {
+    model.drawCurrentFrame(ref.pos.x, ref.pos.y);
+  });
 }

@@ -49,6 +49,6 @@ void Model::restart(int now) {
   if (!SE.empty()) sePending = true;
 }
 
-void Model::drawCurrentFrame() const {
-  for (const Wall& wall : currentWalls()) wall.draw();
+void Model::drawCurrentFrame(float dx, float dy) const {
+  for (const Wall& wall : currentWalls()) wall.draw(dx, dy);
 }

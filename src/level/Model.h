@@ -28,8 +28,8 @@ class Model {
   // The walls of the shown frame; empty when the model has no such frame.
   const std::vector<Wall>& currentWalls() const;
   bool hasCurrentFrame() const;
-  // Draws the shown frame at the current transformation.
-  void drawCurrentFrame() const;
+  // Draws the shown frame at the current transformation, moved by (dx, dy).
+  void drawCurrentFrame(float dx = 0, float dy = 0) const;
 
   std::string guid;
   int animSpeed = 0;

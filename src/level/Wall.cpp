@@ -15,7 +15,7 @@ void Wall::update() {
   if (alpha < 50) alpha = 255;
 }
 
-void Wall::draw() const {
+void Wall::draw(float dx, float dy) const {
   const int r = ofTruncateToInt(color.r), g = ofTruncateToInt(color.g),
             b = ofTruncateToInt(color.b);
   switch (type) {
@@ -24,5 +24,5 @@ void Wall::draw() const {
     case WALL_FADE: ofSetColor(r, g, b, alpha); break;
     default: break;
   }
-  ofLine(x, y, z, w);
+  ofLine(x + dx, y + dy, z + dx, w + dy);
 }

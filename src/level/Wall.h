@@ -19,8 +19,9 @@ class Wall : public ofxVec4f {
 
   // The fading step of a 't' wall: alpha falls by 10, below 50 it is 255 again.
   void update();
-  // Sets the colour by type (other types keep the current colour) and draws.
-  void draw() const;
+  // Sets the colour by type (other types keep the current colour) and draws,
+  // moved by (dx, dy).
+  void draw(float dx = 0, float dy = 0) const;
 
   int type = 0;
   int alpha = 255;

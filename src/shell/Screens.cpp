@@ -50,9 +50,11 @@ void testApp::drawPauseOverlay() {
   pauseFade += game.paused ? 0.1f : -0.1f;
   if (pauseFade > 1) pauseFade = 1;
   if (pauseFade < 0) pauseFade = 0;
+  const int a = static_cast<int>(200 * pauseFade);
+  // Faded out, the overlay shows nothing: no blend over the whole window.
+  if (a == 0) return;
   const int w = ofGetWidth(), h = ofGetHeight();
   ofSetupScreen();
-  const int a = static_cast<int>(200 * pauseFade);
   ofSetColor(0, 0, 0, a);
   ofFill();
   ofRect(0, 0, static_cast<float>(w), static_cast<float>(h));
