@@ -1,6 +1,7 @@
 #include "framework/ofAppGlutWindow.h"
 
 #include <GL/freeglut.h>
+#include <sys/prctl.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -123,6 +124,9 @@ void windowClosed() { std::exit(0); }
 }  // namespace
 
 void ofAppGlutWindow::setupOpenGL(int width, int height, int mode) {
+  // The frame limiter sleeps to a deadline; the kernel's default slack of
+  // 50 microseconds on every wake-up would show as jitter in the period.
+  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
   int argc = 1;
   char name[] = "orvane";
   char* argv[] = {name, nullptr};

@@ -11,6 +11,15 @@ class SystemClock : public ofClock {
     return static_cast<uint32_t>(
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
   }
+  uint64_t microTicks() override {
+    using namespace std::chrono;
+    return static_cast<uint64_t>(
+        duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
+  }
+  void sleepUntilMicros(uint64_t due) override {
+    using namespace std::chrono;
+    std::this_thread::sleep_until(steady_clock::time_point(microseconds(due)));
+  }
   // Sleeps until the tick has advanced by ms: waking on a tick boundary keeps
   // the frame limiter's whole-millisecond arithmetic from drifting a tick.
   void sleep(int ms) override {
@@ -25,11 +34,20 @@ class SystemClock : public ofClock {
 SystemClock systemClock;
 ofClock* current = &systemClock;
 uint32_t origin = systemClock.ticks();
+uint64_t microOrigin = systemClock.microTicks();
 }  // namespace
+
+void ManualClock::sleepUntilMicros(uint64_t due) {
+  const uint64_t at = microTicks();
+  if (due <= at) return;
+  const uint64_t total = micros + (due - at);
+  now += static_cast<uint32_t>(total / 1000);
+  micros = static_cast<uint32_t>(total % 1000);
+}
 
 void ofSetClock(ofClock* clock) {
   current = clock ? clock : &systemClock;
-  origin = current->ticks();
+  ofResetElapsedTimeCounter();
 }
 
 int ofGetElapsedTimeMillis() {
@@ -40,7 +58,17 @@ float ofGetElapsedTimeSeconds() {
   return static_cast<float>(static_cast<double>(ofGetElapsedTimeMillis()) / 1000.0);
 }
 
-void ofResetElapsedTimeCounter() { origin = current->ticks(); }
+void ofResetElapsedTimeCounter() {
+  origin = current->ticks();
+  microOrigin = current->microTicks();
+}
+
+int64_t ofGetElapsedTimeMicros() { return static_cast<int64_t>(current->microTicks() - microOrigin); }
+
+void ofSleepUntilMicros(int64_t due) {
+  if (due <= ofGetElapsedTimeMicros()) return;
+  current->sleepUntilMicros(microOrigin + static_cast<uint64_t>(due));
+}
 
 void ofSleepMillis(int ms) { current->sleep(ms); }
 

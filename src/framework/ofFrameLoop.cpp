@@ -13,16 +13,15 @@ void ofFrameLoop::setFrameRate(float framesPerSecond) {
   frameRate = framesPerSecond;
 }
 
-int ofFrameLoop::sleepMillis(int nowMillis) const {
-  if (frameNum == 0 || !limitFrameRate) return 0;
-  const int gap = nowMillis - previousIdleMillis;
-  return gap <= millisPerFrame ? millisPerFrame - gap : 0;
-}
-
 void ofFrameLoop::waitForNextFrame() {
-  const int ms = sleepMillis(ofGetElapsedTimeMillis());
-  if (ms > 0) ofSleepMillis(ms);
-  // Read after the sleep, so the next gap includes update and draw.
+  const int64_t now = ofGetElapsedTimeMicros();
+  const int64_t period = int64_t{millisPerFrame} * 1000;
+  if (frameNum == 0 || !limitFrameRate || now > nextFrameMicros + period) {
+    nextFrameMicros = now + period;
+  } else {
+    ofSleepUntilMicros(nextFrameMicros);
+    nextFrameMicros += period;
+  }
   previousIdleMillis = ofGetElapsedTimeMillis();
 }
 

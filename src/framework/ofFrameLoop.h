@@ -3,6 +3,8 @@
 // counter) and its routing of window events to the application, kept apart
 // from GLUT so that both can be driven without a window.
 
+#include <cstdint>
+
 #include "framework/ofWindowScale.h"
 
 class ofBaseApp;
@@ -11,6 +13,8 @@ struct ofFrameLoop {
   int frameNum = 0;
   bool limitFrameRate = false;
   int millisPerFrame = 0;
+  // When the next frame is due, in microseconds since the time origin.
+  int64_t nextFrameMicros = 0;
   int previousIdleMillis = 0;
   float previousFrameTime = 0;
   float frameTime = 0;
@@ -20,10 +24,11 @@ struct ofFrameLoop {
   // 0 turns limiting off; otherwise the period is whole milliseconds,
   // truncated (60 gives 16).
   void setFrameRate(float framesPerSecond);
-  // Milliseconds the idle callback sleeps now: the rest of the period since
-  // the previous idle, never on the first frame.
-  int sleepMillis(int nowMillis) const;
-  // Sleeps out the period and marks the time after the sleep.
+  // Sleeps until the next frame is due (never on the first frame) and marks
+  // the time after the sleep. Frames are due one period apart on a fixed
+  // grid, to the microsecond: a frame that took long is followed by a
+  // shorter sleep, so the period holds on average and jitter does not add
+  // up; a frame later than a whole period starts the grid afresh.
   void waitForNextFrame();
   // Advances the frame counter and the smoothed rate after a buffer swap.
   void frameDisplayed(float nowSeconds);

@@ -49,25 +49,59 @@ TEST_F(FrameLoop, FrameRateSettingTruncatesThePeriod) {
   EXPECT_EQ(loop.frameRate, 42);  // unchanged by turning the limit off
 }
 
-TEST_F(FrameLoop, SleepsOnlyTheRestOfThePeriodAndNeverOnTheFirstFrame) {
+TEST_F(FrameLoop, FramesAreDueOnAFixedGridToTheMicrosecond) {
   ofFrameLoop loop;
   loop.setFrameRate(60);
   loop.waitForNextFrame();  // frame 0: no sleep
-  EXPECT_EQ(ofGetElapsedTimeMillis(), 0);
+  EXPECT_EQ(ofGetElapsedTimeMicros(), 0);
 
   loop.frameNum = 1;
   struct Case {
-    int spentMillis;  // update and draw since the previous idle
-    int expectedSleep;
+    int spentMicros;  // update and draw since the previous idle
+    int expectedSleepMicros;
   };
-  const Case cases[] = {{5, 11}, {16, 0}, {0, 16}, {30, 0}};
+  const Case cases[] = {
+      {5000, 11000},   // the rest of the period
+      {5300, 10700},   // to the microsecond, not the millisecond
+      {16000, 0},
+      {0, 16000},
+      {20000, 0},      // late by 4 ms: the next frame comes 4 ms sooner
+      {1000, 11000},
+      {40000, 0},      // late by more than a period: the grid starts afresh
+      {2000, 14000},
+  };
   for (const Case& c : cases) {
-    clock.advance(c.spentMillis);
-    const int before = ofGetElapsedTimeMillis();
+    clock.advanceMicros(c.spentMicros);
+    const int64_t before = ofGetElapsedTimeMicros();
     loop.waitForNextFrame();
-    EXPECT_EQ(ofGetElapsedTimeMillis() - before, c.expectedSleep) << c.spentMillis;
+    EXPECT_EQ(ofGetElapsedTimeMicros() - before, c.expectedSleepMicros) << c.spentMicros;
     EXPECT_EQ(loop.previousIdleMillis, ofGetElapsedTimeMillis());
   }
+}
+
+TEST_F(FrameLoop, UnevenFramesKeepTheAveragePeriodExact) {
+  ofFrameLoop loop;
+  loop.setFrameRate(60);
+  loop.waitForNextFrame();
+  loop.frameNum = 1;
+  const int64_t start = ofGetElapsedTimeMicros();
+  const int spent[] = {3100, 15900, 7000, 18500, 900, 12345};
+  const int frames = 600;
+  for (int i = 0; i < frames; ++i) {
+    clock.advanceMicros(spent[i % 6]);
+    loop.waitForNextFrame();
+  }
+  EXPECT_EQ(ofGetElapsedTimeMicros() - start, int64_t{frames} * 16000);
+}
+
+TEST_F(FrameLoop, NoSleepWithoutALimit) {
+  ofFrameLoop loop;
+  loop.setFrameRate(0);
+  loop.frameNum = 5;
+  clock.advanceMicros(100);
+  loop.waitForNextFrame();
+  loop.waitForNextFrame();
+  EXPECT_EQ(ofGetElapsedTimeMicros(), 100);
 }
 
 TEST_F(FrameLoop, SmoothsTheRateAndIgnoresTinyIntervals) {
