@@ -2,6 +2,7 @@
 # Runs the real game under a virtual X server for a few seconds and prints
 # the achieved frame rate, the median and 99th-percentile frame interval and
 # the process's CPU time per frame. Usage: bench/frame_rate.sh [seconds] [orvane args...]
+# (--test-pattern measures an empty GL window: the yardstick for the game)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 seconds="${1:-5}"
@@ -10,8 +11,11 @@ binary="$root/build/orvane"
 [[ -x "$binary" ]] || { echo "build the game first (scripts/build.sh)" >&2; exit 1; }
 
 log="$(mktemp)"
-trap 'rm -f "$log"' EXIT
+scratch="$(mktemp -d)"
+trap 'rm -rf "$log" "$scratch"' EXIT
 cd "$root"
+# A run of the game never writes into the player's own folders.
+export XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config"
 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
   timeout --signal=TERM "$seconds" "$binary" --frame-log "$log" "$@" >/dev/null 2>&1 || true
 

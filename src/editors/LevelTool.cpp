@@ -248,17 +248,14 @@ void LevelTool::drawPreview(const ofxVec2f& m) const {
   }
 }
 
-// The hull test of the game on a fixed segment and the dragged one, run
-// 300000 times a frame so that its cost shows in the frame rate.
+// The game's crossing test on a fixed segment and the dragged one: where
+// they cross shows as a small cross, and the segments turn red.
 void LevelTool::drawIntersectionTest(const ofxVec2f& m) const {
   const ofxVec2f a(100, 50), b(100, 100);
   ofSetColor(255, 255, 255, 255);
-  bool crossed = false;
   double ix = 0, iy = 0;
-  for (int run = 0; run < 300000; ++run) {
-    crossed |= LevelData::intersectSegments(a.x, a.y, b.x, b.y, m.x, m.y, clickPos.x, clickPos.y,
-                                            &ix, &iy);
-  }
+  const bool crossed = LevelData::intersectSegments(a.x, a.y, b.x, b.y, m.x, m.y, clickPos.x,
+                                                    clickPos.y, &ix, &iy);
   if (crossed) {
     const float x = static_cast<float>(ix), y = static_cast<float>(iy);
     ofLine(x - 5, y, x + 5, y);
