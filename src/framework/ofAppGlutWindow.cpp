@@ -93,6 +93,10 @@ void display() {
   if (state.app) state.app->draw();
   ofFlushDrawing();
   glDisable(GL_SCISSOR_TEST);
+  // The picture is finished before the wait, so that the swap shows it at
+  // once when the frame is due.
+  glFinish();
+  state.loop.waitToShow();
   glutSwapBuffers();
   state.loop.frameDisplayed(ofGetElapsedTimeSeconds());
   logFrame();

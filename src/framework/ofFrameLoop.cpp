@@ -16,13 +16,21 @@ void ofFrameLoop::setFrameRate(float framesPerSecond) {
 void ofFrameLoop::waitForNextFrame() {
   const int64_t now = ofGetElapsedTimeMicros();
   const int64_t period = int64_t{millisPerFrame} * 1000;
-  if (frameNum == 0 || !limitFrameRate || now > nextFrameMicros + period) {
-    nextFrameMicros = now + period;
+  if (frameNum == 0 || !limitFrameRate) {
+    nextFrameMicros = now;
+  } else if (now > nextFrameMicros + 2 * period) {
+    // The next frame would be more than a whole period late.
+    nextFrameMicros = now + leadMicros;
   } else {
-    ofSleepUntilMicros(nextFrameMicros);
     nextFrameMicros += period;
+    ofSleepUntilMicros(nextFrameMicros - leadMicros);
   }
   previousIdleMillis = ofGetElapsedTimeMillis();
+}
+
+void ofFrameLoop::waitToShow() {
+  if (frameNum == 0 || !limitFrameRate) return;
+  ofSleepUntilMicros(nextFrameMicros);
 }
 
 void ofFrameLoop::frameDisplayed(float nowSeconds) {

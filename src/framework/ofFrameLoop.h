@@ -13,8 +13,12 @@ struct ofFrameLoop {
   int frameNum = 0;
   bool limitFrameRate = false;
   int millisPerFrame = 0;
-  // When the next frame is due, in microseconds since the time origin.
+  // When the frame being made is due on screen, in microseconds since the
+  // time origin.
   int64_t nextFrameMicros = 0;
+  // How long before it is due a frame is started: enough for update and
+  // draw, so that the moment it is shown does not move with their length.
+  int leadMicros = 4000;
   int previousIdleMillis = 0;
   float previousFrameTime = 0;
   float frameTime = 0;
@@ -24,12 +28,15 @@ struct ofFrameLoop {
   // 0 turns limiting off; otherwise the period is whole milliseconds,
   // truncated (60 gives 16).
   void setFrameRate(float framesPerSecond);
-  // Sleeps until the next frame is due (never on the first frame) and marks
-  // the time after the sleep. Frames are due one period apart on a fixed
-  // grid, to the microsecond: a frame that took long is followed by a
-  // shorter sleep, so the period holds on average and jitter does not add
-  // up; a frame later than a whole period starts the grid afresh.
+  // Before update: sleeps until the lead before the next frame is due
+  // (never on the first frame) and marks the time after the sleep. Frames
+  // are due one period apart on a fixed grid, to the microsecond: a frame
+  // that took long is followed by a shorter sleep, so the period holds on
+  // average and jitter does not add up; a frame later than a whole period
+  // starts the grid afresh.
   void waitForNextFrame();
+  // After draw, before the buffer swap: sleeps until the frame is due.
+  void waitToShow();
   // Advances the frame counter and the smoothed rate after a buffer swap.
   void frameDisplayed(float nowSeconds);
 };

@@ -49,49 +49,50 @@ TEST_F(FrameLoop, FrameRateSettingTruncatesThePeriod) {
   EXPECT_EQ(loop.frameRate, 42);  // unchanged by turning the limit off
 }
 
-TEST_F(FrameLoop, FramesAreDueOnAFixedGridToTheMicrosecond) {
+// One frame as the window runner makes it: the wait before update, update
+// and draw taking workMicros, the wait before the swap. Returns when the
+// frame was shown.
+int64_t makeFrame(ofFrameLoop& loop, ManualClock& clock, int workMicros) {
+  loop.waitForNextFrame();
+  clock.advanceMicros(workMicros);
+  loop.waitToShow();
+  loop.frameNum += 1;
+  return ofGetElapsedTimeMicros();
+}
+
+TEST_F(FrameLoop, FramesAreShownOnAFixedGridToTheMicrosecond) {
   ofFrameLoop loop;
   loop.setFrameRate(60);
-  loop.waitForNextFrame();  // frame 0: no sleep
-  EXPECT_EQ(ofGetElapsedTimeMicros(), 0);
-
-  loop.frameNum = 1;
+  EXPECT_EQ(makeFrame(loop, clock, 0), 0) << "the first frame waits for nothing";
   struct Case {
-    int spentMicros;  // update and draw since the previous idle
-    int expectedSleepMicros;
+    int betweenMicros;  // from the last frame shown to the next frame's start
+    int workMicros;     // its update and draw
+    int64_t shownAt;
   };
   const Case cases[] = {
-      {5000, 11000},   // the rest of the period
-      {5300, 10700},   // to the microsecond, not the millisecond
-      {16000, 0},
-      {0, 16000},
-      {20000, 0},      // late by 4 ms: the next frame comes 4 ms sooner
-      {1000, 11000},
-      {40000, 0},      // late by more than a period: the grid starts afresh
-      {2000, 14000},
+      {1000, 1000, 16000},   // shown when due, however long the work
+      {1000, 3700, 32000},   //   to the microsecond
+      {14000, 1000, 48000},  // started after its lead: still shown when due
+      {1000, 6000, 66000},   // work longer than the lead: shown 2 ms late,
+      {1000, 1000, 80000},   //   and the next one on the grid again
+      {40000, 1000, 124000}, // more than a period late: the grid starts afresh
+      {1000, 1000, 140000},
   };
   for (const Case& c : cases) {
-    clock.advanceMicros(c.spentMicros);
-    const int64_t before = ofGetElapsedTimeMicros();
-    loop.waitForNextFrame();
-    EXPECT_EQ(ofGetElapsedTimeMicros() - before, c.expectedSleepMicros) << c.spentMicros;
-    EXPECT_EQ(loop.previousIdleMillis, ofGetElapsedTimeMillis());
+    clock.advanceMicros(c.betweenMicros);
+    EXPECT_EQ(makeFrame(loop, clock, c.workMicros), c.shownAt) << c.shownAt;
   }
 }
 
 TEST_F(FrameLoop, UnevenFramesKeepTheAveragePeriodExact) {
   ofFrameLoop loop;
   loop.setFrameRate(60);
-  loop.waitForNextFrame();
-  loop.frameNum = 1;
-  const int64_t start = ofGetElapsedTimeMicros();
-  const int spent[] = {3100, 15900, 7000, 18500, 900, 12345};
+  const int64_t start = makeFrame(loop, clock, 0);
+  const int work[] = {3100, 1900, 7000, 500, 900, 2345};
   const int frames = 600;
-  for (int i = 0; i < frames; ++i) {
-    clock.advanceMicros(spent[i % 6]);
-    loop.waitForNextFrame();
-  }
-  EXPECT_EQ(ofGetElapsedTimeMicros() - start, int64_t{frames} * 16000);
+  int64_t shown = start;
+  for (int i = 0; i < frames; ++i) shown = makeFrame(loop, clock, work[i % 6]);
+  EXPECT_EQ(shown - start, int64_t{frames} * 16000);
 }
 
 TEST_F(FrameLoop, NoSleepWithoutALimit) {
@@ -99,8 +100,8 @@ TEST_F(FrameLoop, NoSleepWithoutALimit) {
   loop.setFrameRate(0);
   loop.frameNum = 5;
   clock.advanceMicros(100);
-  loop.waitForNextFrame();
-  loop.waitForNextFrame();
+  makeFrame(loop, clock, 0);
+  makeFrame(loop, clock, 0);
   EXPECT_EQ(ofGetElapsedTimeMicros(), 100);
 }
 
