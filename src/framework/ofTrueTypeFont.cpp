@@ -143,16 +143,17 @@ bool ofTrueTypeFont::buildTexture(const std::vector<RenderedGlyph>& rendered) {
   textureWidth = layout.width;
   textureHeight = layout.height;
 
-  // White texels, coverage in alpha, everything outside the glyphs clear.
-  std::vector<unsigned char> image(static_cast<size_t>(textureWidth) * textureHeight * 2);
-  for (size_t i = 0; i < image.size(); i += 2) image[i] = 255;
+  // Coverage alone, everything outside the glyphs clear: an alpha texture
+  // modulates like white texels with that alpha, and the software renderer
+  // builds a smaller, cheaper fragment program to sample it.
+  std::vector<unsigned char> image(static_cast<size_t>(textureWidth) * textureHeight);
   glyphs.clear();
   for (size_t i = 0; i < rendered.size(); ++i) {
     GlyphInfo g = rendered[i].info;
     const int left = layout.spots[i].x, top = layout.spots[i].y;
     for (int r = 0; r < g.bitmapRows; ++r) {
       for (int c = 0; c < g.bitmapWidth; ++c) {
-        image[((static_cast<size_t>(top) + r) * textureWidth + left + c) * 2 + 1] =
+        image[(static_cast<size_t>(top) + r) * textureWidth + left + c] =
             rendered[i].coverage[static_cast<size_t>(r) * g.bitmapWidth + c];
       }
     }
@@ -172,13 +173,16 @@ bool ofTrueTypeFont::buildTexture(const std::vector<RenderedGlyph>& rendered) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
   glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE_ALPHA, textureWidth, textureHeight, 0,
-               GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, image.data());
+  glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // rows of one byte a texel
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_ALPHA, textureWidth, textureHeight, 0, GL_ALPHA,
+               GL_UNSIGNED_BYTE, image.data());
+  glPopClientAttrib();
   return true;
 }
 
 size_t ofTrueTypeFont::textureBytes() const {
-  return loaded ? static_cast<size_t>(textureWidth) * textureHeight * 2 : 0;
+  return loaded ? static_cast<size_t>(textureWidth) * textureHeight : 0;
 }
 
 int ofTrueTypeFont::glyphOf(unsigned char c) const {
