@@ -25,7 +25,6 @@ void ofFrameLoop::waitForNextFrame() {
     nextFrameMicros += period;
     ofSleepUntilMicros(nextFrameMicros - leadMicros);
   }
-  previousIdleMillis = ofGetElapsedTimeMillis();
 }
 
 void ofFrameLoop::waitToShow() {

@@ -19,7 +19,6 @@ struct ofFrameLoop {
   // How long before it is due a frame is started: enough for update and
   // draw, so that the moment it is shown does not move with their length.
   int leadMicros = 4000;
-  int previousIdleMillis = 0;
   float previousFrameTime = 0;
   float frameTime = 0;
   float frameRate = 60;
@@ -29,11 +28,10 @@ struct ofFrameLoop {
   // truncated (60 gives 16).
   void setFrameRate(float framesPerSecond);
   // Before update: sleeps until the lead before the next frame is due
-  // (never on the first frame) and marks the time after the sleep. Frames
-  // are due one period apart on a fixed grid, to the microsecond: a frame
-  // that took long is followed by a shorter sleep, so the period holds on
-  // average and jitter does not add up; a frame later than a whole period
-  // starts the grid afresh.
+  // (never on the first frame). Frames are due one period apart on a fixed
+  // grid, to the microsecond: a frame that took long is followed by a
+  // shorter sleep, so the period holds on average and jitter does not add
+  // up; a frame later than a whole period starts the grid afresh.
   void waitForNextFrame();
   // After draw, before the buffer swap: sleeps until the frame is due.
   void waitToShow();
