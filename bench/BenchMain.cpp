@@ -1,4 +1,4 @@
-// The main() of every benchmark: sound goes to OpenAL Soft's null output
+// The main() of every benchmark: sound goes to SDL's silent output
 // (the mixing is timed, not a sound card), a player's records and settings
 // to a folder of the run's own (never those of whoever runs it), and the
 // sound system is closed when the benchmarks are done.
@@ -12,7 +12,7 @@
 #include "audio/ofSoundPlayer.h"
 
 int main(int argc, char** argv) {
-  if (!std::getenv("ALSOFT_DRIVERS")) setenv("ALSOFT_DRIVERS", "null", 1);
+  if (!std::getenv("SDL_AUDIODRIVER")) setenv("SDL_AUDIODRIVER", "dummy", 1);
   char pattern[] = "/tmp/orvane-bench-home-XXXXXX";
   const std::string home = mkdtemp(pattern) ? pattern : "";
   if (!home.empty()) {

@@ -13,7 +13,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build"
 "$root/scripts/build.sh" >/dev/null
 cd "$root"
-export ALSOFT_DRIVERS="${ALSOFT_DRIVERS:-null}"
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 seconds="${REPORT_SECONDS:-20}"
 rounds="${REPORT_ROUNDS:-3}"
 x() { if [[ -n "${DISPLAY:-}" ]]; then "$@"; else xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$@"; fi; }

@@ -98,10 +98,10 @@ done
 export DISPLAY=":$(head -n1 "$scratch/display")"
 
 # The game reads data/ from the folder it starts in: the repository's own.
-# Its sounds go to OpenAL Soft's null output, and a player's records and
+# Its sounds go to SDL's silent output, and a player's records and
 # settings of its own to the scratch folder: no ghost or binding of whoever
 # runs this shows in the pictures.
-(cd "$root" && ALSOFT_DRIVERS=null XDG_DATA_HOME="$scratch/share" XDG_CONFIG_HOME="$scratch/config" \
+(cd "$root" && SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$scratch/share" XDG_CONFIG_HOME="$scratch/config" \
   exec "$build/orvane" >"$scratch/game.log" 2>&1) &
 game_pid=$!
 window=""

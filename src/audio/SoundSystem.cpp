@@ -1,31 +1,30 @@
 #include "audio/SoundSystem.h"
 
-#define AL_ALEXT_PROTOTYPES
-#include <AL/alc.h>
-#include <AL/alext.h>
-#include <AL/efx.h>
+#include <SDL.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "framework/ofLog.h"
 
 namespace sound {
 namespace {
-constexpr int streamBuffers = 4;
-constexpr long streamBlockFrames = 4096;  // about 0.1 s at 44.1 kHz
-constexpr int silentRate = 44100;
+constexpr int outputRate = 44100;
+constexpr int outputFrames = 1024;  // a mix every 23 ms
 
 struct Device {
-  ALCdevice* device = nullptr;
-  ALCcontext* context = nullptr;
-  bool silent = false;
+  SDL_AudioDeviceID device = 0;
+  int rate = outputRate;
   Channel channels[channelCount];
+  std::vector<float> mix;
   unsigned long serial = 0;
   std::thread service;
   std::atomic<bool> running{false};
@@ -33,11 +32,12 @@ struct Device {
 
 std::mutex mutex;
 Device* current = nullptr;
+float masterGain = 1;
 
 // A sound server or a card is there to talk to; otherwise opening the
 // default device only fills the console with the drivers' complaints.
 bool likelyHasOutput() {
-  if (std::getenv("ALSOFT_DRIVERS") || std::getenv("PULSE_SERVER")) return true;
+  if (std::getenv("SDL_AUDIODRIVER") || std::getenv("PULSE_SERVER")) return true;
   if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) {
     for (const char* name : {"/pulse/native", "/pipewire-0"}) {
       if (std::ifstream(std::string(runtime) + name).good()) return true;
@@ -46,6 +46,44 @@ bool likelyHasOutput() {
   std::ifstream cards("/proc/asound/cards");
   std::string line;
   return std::getline(cards, line) && line.find("no soundcards") == std::string::npos;
+}
+
+// The device's thread asks for the next frames: every channel mixed, the
+// master gain applied, rounded to 16 bits.
+void mixOutput(void* user, Uint8* bytes, int length) {
+  auto* d = static_cast<Device*>(user);
+  auto* out = reinterpret_cast<Sint16*>(bytes);
+  const int frames = length / static_cast<int>(2 * sizeof(Sint16));
+  std::lock_guard<std::mutex> guard(mutex);
+  d->mix.assign(static_cast<size_t>(frames) * 2, 0.0f);
+  for (Channel& c : d->channels) c.voice.mixInto(d->mix.data(), frames, d->rate);
+  const float scale = std::max(0.0f, masterGain) * 32768.0f;
+  for (size_t i = 0; i < d->mix.size(); ++i) {
+    out[i] = static_cast<Sint16>(std::lround(std::clamp(d->mix[i] * scale, -32768.0f, 32767.0f)));
+  }
+}
+
+// Opens the output of an audio driver (nullptr: the one SDL picks) and
+// starts it; false when there is none.
+bool openOutput(Device& d, const char* driver) {
+  if (SDL_AudioInit(driver) != 0) return false;
+  SDL_AudioSpec want{}, have{};
+  want.freq = outputRate;
+  want.format = AUDIO_S16SYS;
+  want.channels = 2;
+  want.samples = outputFrames;
+  want.callback = mixOutput;
+  want.userdata = &d;
+  // SDL converts to whatever the hardware takes.
+  d.device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+  if (d.device == 0) {
+    SDL_AudioQuit();
+    return false;
+  }
+  d.rate = have.freq;
+  d.mix.reserve(static_cast<size_t>(have.samples) * 2);
+  SDL_PauseAudioDevice(d.device, 0);
+  return true;
 }
 
 // A stream waiting on a channel for its file to be opened.
@@ -57,9 +95,10 @@ struct Waiting {
 };
 
 // Opens the files of streams asked to play, outside the lock: a song's
-// headers take about half a millisecond, which the frame loop should not
-// wait for. A stream stopped or unloaded meanwhile is no longer on its
-// channel (or the channel went to another sound), and its decoder is dropped.
+// headers take about half a millisecond, which the frame loop and the mixer
+// should not wait for. A stream stopped or unloaded meanwhile is no longer on
+// its channel (or the channel went to another sound), and its decoder is
+// dropped.
 void openWaitingStreams(Device* d) {
   std::vector<Waiting> waiting;
   {
@@ -87,57 +126,17 @@ void openWaitingStreams(Device* d) {
   }
 }
 
-// Keeps streams fed and, on the silent output, consumes the mix in real time.
 void serviceLoop(Device* d) {
-  using clock = std::chrono::steady_clock;
-  std::vector<short> scratch(2 * 4096);
-  auto last = clock::now();
   while (d->running) {
     openWaitingStreams(d);
     {
       std::lock_guard<std::mutex> guard(mutex);
       serviceStreams();
-      if (d->silent) {
-        const auto now = clock::now();
-        long frames = static_cast<long>(
-            std::chrono::duration<double>(now - last).count() * silentRate);
-        last = now;
-        while (frames > 0) {
-          const long chunk = frames < 4096 ? frames : 4096;
-          alcRenderSamplesSOFT(d->device, scratch.data(), static_cast<ALCsizei>(chunk));
-          frames -= chunk;
-        }
-      }
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
 }
 
-ALCdevice* openSilentDevice() {
-  return alcLoopbackOpenDeviceSOFT(nullptr);
-}
-
-// No auxiliary sends: the game uses no effects (reverb and the like), and
-// each of the voices OpenAL Soft sets up (256 of them) would carry their
-// state, about 0.75 MB in all.
-ALCcontext* createContext(ALCdevice* device, bool silent) {
-  const ALCint silentAttributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT,
-                                     ALC_FORMAT_TYPE_SOFT,     ALC_SHORT_SOFT,
-                                     ALC_FREQUENCY,            silentRate,
-                                     ALC_MAX_AUXILIARY_SENDS,  0,
-                                     0};
-  const ALCint attributes[] = {ALC_MAX_AUXILIARY_SENDS, 0, 0};
-  return alcCreateContext(device, silent ? silentAttributes : attributes);
-}
-}  // namespace
-
-std::mutex& lock() { return mutex; }
-
-bool isOpen() { return current != nullptr; }
-
-bool isSilent() { return current && current->silent; }
-
-namespace {
 // The thread starting the device, joined by ready(), and what it made
 // (nullptr when it failed). Never destroyed: a program may end while the
 // thread still runs, and destroying a running std::thread ends the program.
@@ -146,31 +145,23 @@ struct Opening {
   std::unique_ptr<Device> made;
 };
 Opening& opening = *new Opening;
-float masterGain = 1;
 
 std::unique_ptr<Device> startDevice() {
   auto d = std::make_unique<Device>();
-  if (likelyHasOutput()) d->device = alcOpenDevice(nullptr);
-  if (!d->device) {
-    d->device = openSilentDevice();
-    d->silent = true;
+  SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Orvane");
+  if (likelyHasOutput() && openOutput(*d, nullptr)) return d;
+  if (openOutput(*d, "dummy")) {
     ofLog(OF_NOTICE, "no sound device: sounds play silently");
+    return d;
   }
-  if (!d->device) {
-    ofLog(OF_ERROR, "could not start the sound system");
-    return nullptr;
-  }
-  d->context = createContext(d->device, d->silent);
-  if (!d->context || !alcMakeContextCurrent(d->context)) {
-    ofLog(OF_ERROR, "could not start the sound system");
-    if (d->context) alcDestroyContext(d->context);
-    alcCloseDevice(d->device);
-    return nullptr;
-  }
-  for (Channel& c : d->channels) alGenSources(1, &c.source);
-  return d;
+  ofLog(OF_ERROR, "could not start the sound system: %s", SDL_GetError());
+  return nullptr;
 }
 }  // namespace
+
+std::mutex& lock() { return mutex; }
+
+bool isOpen() { return current != nullptr; }
 
 void open() {
   if (current || opening.thread.joinable()) return;
@@ -182,7 +173,6 @@ bool ready() {
     opening.thread.join();
     if (opening.made) {
       current = opening.made.release();
-      alListenerf(AL_GAIN, masterGain);
       current->running = true;
       current->service = std::thread(serviceLoop, current);
     }
@@ -198,14 +188,12 @@ void close() {
   if (!current) return;
   current->running = false;
   current->service.join();
+  // Without the lock: closing waits for the device's thread, which may be
+  // waiting for the lock to mix.
+  SDL_CloseAudioDevice(current->device);
+  SDL_AudioQuit();
   std::lock_guard<std::mutex> guard(mutex);
-  for (Channel& c : current->channels) {
-    stopChannel(c);
-    alDeleteSources(1, &c.source);
-  }
-  alcMakeContextCurrent(nullptr);
-  alcDestroyContext(current->context);
-  alcCloseDevice(current->device);
+  stopAll();
   delete current;
   current = nullptr;
 }
@@ -234,7 +222,7 @@ ChannelHandle acquire(bool lasting) {
   Channel& c = current->channels[chosen];
   stopChannel(c);
   c.generation += 1;
-  c.paused = false;
+  c.voice.paused = false;
   c.lasting = lasting;
   c.startedSerial = ++current->serial;
   return ChannelHandle{chosen, c.generation};
@@ -247,27 +235,19 @@ Channel* channel(const ChannelHandle& handle) {
 }
 
 void stopChannel(Channel& c) {
-  alSourceStop(c.source);
-  if (c.stream) c.stream->detach(c.source);
-  alSourcei(c.source, AL_BUFFER, 0);
+  c.voice.stop();
+  if (c.stream) c.stream->detach();
   c.stream = nullptr;
   c.streamPlaying = false;
   c.streamStarting = false;
 }
 
-bool isPlaying(const Channel& c) {
-  if (c.stream) return c.streamPlaying;
-  ALint state = AL_STOPPED;
-  alGetSourcei(c.source, AL_SOURCE_STATE, &state);
-  return state == AL_PLAYING || state == AL_PAUSED;
-}
+bool isPlaying(const Channel& c) { return c.stream ? c.streamPlaying : c.voice.active(); }
 
-void stopChannelsUsing(ALuint buffer) {
+void stopChannelsUsing(const Pcm* sample) {
   if (!current) return;
   for (Channel& c : current->channels) {
-    ALint attached = 0;
-    alGetSourcei(c.source, AL_BUFFER, &attached);
-    if (!c.stream && static_cast<ALuint>(attached) == buffer) stopChannel(c);
+    if (!c.stream && c.voice.sampleData() == sample) stopChannel(c);
   }
 }
 
@@ -279,10 +259,7 @@ int playingChannels() {
   return playing;
 }
 
-void setMasterGain(float gain) {
-  masterGain = gain;
-  if (current) alListenerf(AL_GAIN, gain);
-}
+void setMasterGain(float gain) { masterGain = gain; }
 
 void stopAll() {
   if (!current) return;
@@ -300,7 +277,8 @@ bool started(Channel& c) {
     c.streamPlaying = false;
     return false;
   }
-  c.stream->start(c.source);
+  c.stream->start();
+  c.voice.play(c.stream);
   return true;
 }
 }  // namespace
@@ -309,103 +287,9 @@ void serviceStreams() {
   if (!current) return;
   for (Channel& c : current->channels) {
     if (!c.stream || !c.streamPlaying || !started(c)) continue;
-    c.stream->feed(c.source);
-    ALint state = AL_STOPPED, queued = 0;
-    alGetSourcei(c.source, AL_SOURCE_STATE, &state);
-    alGetSourcei(c.source, AL_BUFFERS_QUEUED, &queued);
-    if (state == AL_PLAYING || state == AL_PAUSED || c.paused) continue;
-    if (queued > 0) {
-      alSourcePlay(c.source);  // just started, or ran dry and has data again: go on
-    } else if (c.stream->exhausted()) {
-      c.streamPlaying = false;  // a stream without loop played to its end
-    }
+    c.stream->feed();
+    if (c.stream->exhausted()) c.streamPlaying = false;  // a stream without loop played to its end
   }
-}
-
-Stream::Stream(std::string path, std::string name)
-    : file(std::move(path)), shownName(std::move(name)) {}
-
-Stream::~Stream() {
-  // Buffers belong to the context; once the system is closed they are gone.
-  if (isOpen() && !buffers.empty()) {
-    alDeleteBuffers(static_cast<ALsizei>(buffers.size()), buffers.data());
-  }
-}
-
-void Stream::attach(std::unique_ptr<SoundDecoder> opened) {
-  decoder = std::move(opened);
-  broken = !decoder;
-}
-
-bool Stream::decodeInto(ALuint buffer) {
-  const int channels = decoder->channels();
-  long filled = 0;
-  bool rewound = false;
-  while (filled < streamBlockFrames) {
-    const long got = decoder->read(block.data() + filled * channels, streamBlockFrames - filled);
-    if (got > 0) {
-      filled += got;
-      rewound = false;
-      continue;
-    }
-    // The end: a looping stream goes on from the start in the same buffer,
-    // so the loop has no gap. A file that yields nothing even then is done.
-    if (!loop || rewound) break;
-    decoder->rewind();
-    rewound = true;
-  }
-  if (filled == 0) {
-    finished = true;
-    return false;
-  }
-  const ALenum format = channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
-  alBufferData(buffer, format, block.data(),
-               static_cast<ALsizei>(filled * channels * sizeof(short)), decoder->sampleRate());
-  return true;
-}
-
-void Stream::feed(ALuint source) {
-  if (!decoder) return;
-  ALint processed = 0;
-  alGetSourcei(source, AL_BUFFERS_PROCESSED, &processed);
-  while (processed-- > 0) {
-    ALuint buffer;
-    alSourceUnqueueBuffers(source, 1, &buffer);
-    idle.push_back(buffer);
-  }
-  while (!idle.empty() && !finished) {
-    const ALuint buffer = idle.back();
-    if (!decodeInto(buffer)) break;
-    idle.pop_back();
-    alSourceQueueBuffers(source, 1, &buffer);
-  }
-}
-
-void Stream::start(ALuint source) {
-  if (buffers.empty()) {
-    buffers.resize(streamBuffers);
-    alGenBuffers(streamBuffers, buffers.data());
-    block.resize(static_cast<size_t>(streamBlockFrames) * 2);
-  }
-  unqueueAll(source);
-  decoder->rewind();
-  finished = false;
-  feed(source);
-}
-
-void Stream::unqueueAll(ALuint source) {
-  alSourceStop(source);
-  alSourcei(source, AL_BUFFER, 0);
-  idle = buffers;
-}
-
-void Stream::detach(ALuint source) {
-  unqueueAll(source);
-  if (!buffers.empty()) alDeleteBuffers(static_cast<ALsizei>(buffers.size()), buffers.data());
-  buffers.clear();
-  idle.clear();
-  block = {};
-  decoder.reset();
 }
 
 }  // namespace sound

@@ -1,70 +1,26 @@
 #pragma once
-// The one sound device of the program on OpenAL Soft: a context, 32 sources
-// standing for the 32 channels, and a service thread of the layer's own that
-// opens, decodes and feeds streamed music whatever the frame loop is doing.
-// Without a sound device, mixing still runs on a silent output. Internal to
-// the sound layer: ofSoundPlayer is the interface the rest of the program uses.
+// The one sound device of the program, on SDL's audio output: 32 channels
+// that the device's own thread mixes, and a service thread of the layer's
+// own that opens, decodes and feeds streamed music whatever the frame loop
+// is doing. Without a sound device, mixing still runs on a silent output.
+// Internal to the sound layer: ofSoundPlayer is the interface the rest of
+// the program uses.
 
-#include <AL/al.h>
-
-#include <memory>
 #include <mutex>
-#include <string>
-#include <vector>
 
-#include "audio/SoundDecoder.h"
+#include "audio/Stream.h"
+#include "audio/Voice.h"
 
 namespace sound {
 
 constexpr int channelCount = 32;
 
-// A sound file decoded while it plays, feeding a queue of buffers on one
-// source. Its file is opened by the service thread when it is first played
-// and let go again when it stops, so a song costs nothing until it plays.
-class Stream {
- public:
-  // path is opened (absolute: the working folder may change before it
-  // plays); name is how the log names the file.
-  Stream(std::string path, std::string name);
-  ~Stream();
-  const std::string& path() const { return file; }
-  const std::string& name() const { return shownName; }
-  // Neither opened yet nor found undecodable.
-  bool needsDecoder() const { return !decoder && !broken; }
-  bool failed() const { return broken; }
-  // Takes the decoder the service thread opened; nullptr when the file could
-  // not be decoded (the stream then never plays).
-  void attach(std::unique_ptr<SoundDecoder> opened);
-  // Unqueues played buffers and queues freshly decoded ones.
-  void feed(ALuint source);
-  // Restarts from the first frame with a full queue; needs a decoder.
-  void start(ALuint source);
-  // Stops the source and lets the decoder and the buffers go.
-  void detach(ALuint source);
-  bool exhausted() const { return finished; }
-  bool loop = false;
-
- private:
-  bool decodeInto(ALuint buffer);
-  void unqueueAll(ALuint source);
-
-  std::string file;
-  std::string shownName;
-  std::unique_ptr<SoundDecoder> decoder;
-  bool broken = false;
-  std::vector<ALuint> buffers;
-  std::vector<ALuint> idle;
-  std::vector<short> block;
-  bool finished = false;
-};
-
 struct Channel {
-  ALuint source = 0;
+  Voice voice;
   unsigned generation = 0;
   Stream* stream = nullptr;     // the stream playing on this channel, if any
   bool streamPlaying = false;   // the stream has neither ended nor been stopped
   bool streamStarting = false;  // waits for the service thread to open and start it
-  bool paused = false;
   // Plays a looping or streamed sound (music): it goes on until stopped, so
   // another sound never takes its channel.
   bool lasting = false;
@@ -92,7 +48,6 @@ void close();
 std::mutex& lock();
 // The device is there (ready() has seen it open).
 bool isOpen();
-bool isSilent();
 // A channel for a new sound: a free one, else the one whose one-shot sound
 // started longest ago. With every channel held by lasting sounds there is
 // none (a stale handle), and the new sound is not heard.
@@ -102,8 +57,8 @@ Channel* channel(const ChannelHandle& handle);
 // Stops what the channel plays and forgets its stream.
 void stopChannel(Channel& channel);
 bool isPlaying(const Channel& channel);
-// Stops every channel playing the sample buffer (before it is deleted).
-void stopChannelsUsing(ALuint buffer);
+// Stops every channel playing the sample (before its player lets it go).
+void stopChannelsUsing(const Pcm* sample);
 // Kept for a device still opening, too.
 void setMasterGain(float gain);
 // How many channels play (or are paused) now.

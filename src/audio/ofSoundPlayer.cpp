@@ -1,6 +1,5 @@
 #include "audio/ofSoundPlayer.h"
 
-#include <cmath>
 #include <filesystem>
 
 #include "framework/ofAppRunner.h"
@@ -58,21 +57,15 @@ void ofSoundPlayer::loadSound(const std::string& fileName, bool asStream) {
 bool ofSoundPlayer::loadSample(const std::string& path) {
   SoundDecoder decoder;
   if (!decoder.open(path)) return false;
-  pcm = decoder.readAll();
-  if (pcm.empty()) return false;
-  pcmChannels = decoder.channels();
-  pcmRate = decoder.sampleRate();
+  auto decoded = std::make_shared<Pcm>();
+  decoded->samples = decoder.readAll();
+  if (decoded->samples.empty()) return false;
+  decoded->channels = decoder.channels();
+  decoded->rate = decoder.sampleRate();
   length = static_cast<unsigned>(decoder.frames());
   internalFreq = static_cast<float>(decoder.sampleRate());
+  sample = std::move(decoded);
   return true;
-}
-
-void ofSoundPlayer::uploadSample() {
-  if (sampleBuffer) return;
-  alGenBuffers(1, &sampleBuffer);
-  alBufferData(sampleBuffer, pcmChannels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16, pcm.data(),
-               static_cast<ALsizei>(pcm.size() * sizeof(short)), pcmRate);
-  pcm = {};  // OpenAL keeps a copy of its own
 }
 
 bool ofSoundPlayer::loadStream(const std::string& path) {
@@ -85,44 +78,28 @@ bool ofSoundPlayer::loadStream(const std::string& path) {
 
 void ofSoundPlayer::unloadSound() {
   Guard guard(sound::lock());
-  pcm = {};
-  if (!sound::isOpen()) {
-    // The system is gone (or not there yet) and with it every buffer and source.
-    stream.reset();
-    sampleBuffer = 0;
-    return;
-  }
-  if (!loaded) return;
   if (stream) {
     if (sound::Channel* c = sound::channel(channel)) sound::stopChannel(*c);
     stream.reset();
   }
-  if (sampleBuffer) {
-    sound::stopChannelsUsing(sampleBuffer);  // overlapping instances hold it too
-    alDeleteBuffers(1, &sampleBuffer);
-    sampleBuffer = 0;
+  if (sample) {
+    sound::stopChannelsUsing(sample.get());  // overlapping instances play it too
+    sample.reset();
   }
 }
 
 void ofSoundPlayer::applySettings(sound::Channel& c) {
-  alSourcef(c.source, AL_GAIN, volume);
-  // Pan runs from 0 (left) through 0.5 (centre) to 1 (right); it becomes a
-  // position beside the listener (mono sounds only).
-  const float x = std::fmax(-1.0f, std::fmin(1.0f, (pan - 0.5f) * 2));
-  alSourcei(c.source, AL_SOURCE_RELATIVE, AL_TRUE);
-  alSource3f(c.source, AL_POSITION, x, 0, -std::sqrt(1 - x * x));
-  alSourcef(c.source, AL_PITCH, std::fmax(0.01f, speed));
-  if (stream) {
-    stream->loop = loop;
-  } else {
-    alSourcei(c.source, AL_LOOPING, loop ? AL_TRUE : AL_FALSE);
-  }
+  c.voice.volume = volume;
+  c.voice.pan = pan;
+  c.voice.speed = speed;
+  // A stream loops by decoding its file again; the voice only plays on.
+  if (stream) stream->loop = loop;
+  c.voice.loop = loop && !stream;
 }
 
 void ofSoundPlayer::play() {
   Guard guard(sound::lock());
   if (!loaded || !sound::ready() || (stream && stream->failed())) return;
-  if (!stream) uploadSample();
   // A stream has one decoder, so it can only ever play on one channel.
   if (loop || !multiPlay || stream) {
     if (sound::Channel* previous = sound::channel(channel)) sound::stopChannel(*previous);
@@ -131,7 +108,7 @@ void ofSoundPlayer::play() {
   sound::Channel* c = sound::channel(channel);
   if (!c) return;
   applySettings(*c);
-  c->paused = paused;
+  c->voice.paused = paused;
   if (stream) {
     // The service thread opens, decodes and starts it (paused if it is).
     c->stream = stream.get();
@@ -139,9 +116,7 @@ void ofSoundPlayer::play() {
     c->streamStarting = true;
     return;
   }
-  alSourcei(c->source, AL_BUFFER, static_cast<ALint>(sampleBuffer));
-  alSourcePlay(c->source);
-  if (paused) alSourcePause(c->source);
+  c->voice.play(sample);
 }
 
 void ofSoundPlayer::stop() {
@@ -167,19 +142,14 @@ sound::Channel* playingChannel(const sound::ChannelHandle& handle) {
 void ofSoundPlayer::setVolume(float v) {
   Guard guard(sound::lock());
   volume = v;
-  if (sound::Channel* c = playingChannel(channel)) alSourcef(c->source, AL_GAIN, v);
+  if (sound::Channel* c = playingChannel(channel)) c->voice.volume = v;
 }
 
 void ofSoundPlayer::setPaused(bool p) {
   Guard guard(sound::lock());
   sound::Channel* c = playingChannel(channel);
   if (!c) return;
-  if (p) {
-    alSourcePause(c->source);
-  } else {
-    alSourcePlay(c->source);
-  }
-  c->paused = p;
+  c->voice.paused = p;
   paused = p;
 }
 
@@ -207,14 +177,12 @@ void ofSoundPlayer::setPosition(float fraction) {
   Guard guard(sound::lock());
   sound::Channel* c = playingChannel(channel);
   if (!c || stream) return;  // streams always play from their start
-  alSourcei(c->source, AL_SAMPLE_OFFSET, static_cast<ALint>(length * fraction));
+  c->voice.seek(static_cast<long>(length * fraction));
 }
 
 float ofSoundPlayer::getPosition() {
   Guard guard(sound::lock());
   sound::Channel* c = playingChannel(channel);
   if (!c || stream || length == 0) return 0;
-  ALint offset = 0;
-  alGetSourcei(c->source, AL_SAMPLE_OFFSET, &offset);
-  return static_cast<float>(offset) / length;
+  return static_cast<float>(c->voice.position()) / length;
 }

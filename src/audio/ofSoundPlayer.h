@@ -1,8 +1,7 @@
 #pragma once
 // One sound file that can be played, looped, paused, stopped and turned up
-// or down, on one of the 32 channels of the program's sound system (OpenAL
-// Soft). Samples are decoded whole when loaded and handed to the sound
-// system when first played; streams are opened and decoded by the sound
+// or down, on one of the 32 channels of the program's sound system. Samples
+// are decoded whole when loaded; streams are opened and decoded by the sound
 // system's thread while they play, so loading one only checks that its file
 // is there. The sound system starts on first use, on a thread of its own
 // (the first play waits for it), and is closed by the exit handler; players
@@ -61,15 +60,11 @@ class ofSoundPlayer {
  private:
   bool loadSample(const std::string& path);
   bool loadStream(const std::string& path);
-  // Hands the decoded samples to OpenAL and lets ours go.
-  void uploadSample();
   // Applies volume, pan, speed and loop to the channel just started.
   void applySettings(sound::Channel& channel);
 
   sound::ChannelHandle channel;
-  std::vector<short> pcm;  // a sample not yet handed to OpenAL
-  int pcmChannels = 1, pcmRate = 0;
-  unsigned sampleBuffer = 0;
+  std::shared_ptr<const Pcm> sample;  // shared with the channels playing it
   std::unique_ptr<sound::Stream> stream;
 };
 

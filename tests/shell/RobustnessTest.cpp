@@ -144,7 +144,7 @@ TEST(RobustnessAlone, AWarpToAMissingLevelLeavesTheShipFlying) {
 TEST(RobustnessAlone, NoSoundDeviceMeansSilentSound) {
   GameProcess game(fixturePath("robust"), {"--verbose"},
                    [](const std::string& scratch) { writeTone(scratch + "/data/tone.wav", 0.2f); },
-                   {{"ALSOFT_DRIVERS", "alsa"}});  // a driver with no card behind it
+                   {{"SDL_AUDIODRIVER", "alsa"}});  // a driver with no card behind it
   ASSERT_TRUE(game.waitForWindow());
   EXPECT_TRUE(titleShown(game));
   game.key("Escape");

@@ -147,10 +147,10 @@ void GameProcess::launch(std::vector<std::string> args,
   pid = fork();
   if (pid == 0) {
     setenv("DISPLAY", displayName.c_str(), 1);
-    // The game plays its sounds through OpenAL Soft's null output, never the
-    // test process's own sound file.
-    setenv("ALSOFT_DRIVERS", "null", 1);
-    unsetenv("ALSOFT_CONF");
+    // The game plays its sounds through SDL's silent output, never the test
+    // process's own sound file.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    unsetenv("SDL_DISKAUDIOFILE");
     // The player's own files go to the scratch folder, never the tester's home.
     setenv("XDG_DATA_HOME", (scratch + "/share").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (scratch + "/config").c_str(), 1);

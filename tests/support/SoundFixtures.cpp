@@ -19,17 +19,13 @@ namespace {
 struct WaveOutput {
   std::string file;
   WaveOutput() {
-    if (std::getenv("ALSOFT_DRIVERS")) return;
-    const std::string stem = "/tmp/orvane-sound-" + std::to_string(getpid());
-    file = stem + ".wav";
-    std::ofstream(stem + ".conf") << "[wave]\nfile = " << file << "\n";
-    setenv("ALSOFT_CONF", (stem + ".conf").c_str(), 1);
-    setenv("ALSOFT_DRIVERS", "wave", 1);
+    if (std::getenv("SDL_AUDIODRIVER")) return;
+    file = "/tmp/orvane-sound-" + std::to_string(getpid()) + ".raw";
+    setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+    setenv("SDL_AUDIODRIVER", "disk", 1);
   }
   ~WaveOutput() {
-    if (file.empty()) return;
-    std::remove(file.c_str());
-    std::remove((file.substr(0, file.size() - 4) + ".conf").c_str());
+    if (!file.empty()) std::remove(file.c_str());
   }
 };
 WaveOutput waveOutput;
@@ -60,24 +56,21 @@ void writeTone(const std::string& path, float seconds, float hertz, float amplit
   sf_close(file);
 }
 
-WavContents readWav(const std::string& path) {
-  WavContents wav;
+WavContents readSoundOutput(const std::string& path) {
   SF_INFO info{};
+  info.samplerate = 44100;
+  info.channels = 2;
+  info.format = SF_FORMAT_RAW | SF_FORMAT_PCM_16;
+  WavContents wav;
   SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
   if (!file) return wav;
-  sf_command(file, SFC_SET_SCALE_FLOAT_INT_READ, nullptr, SF_TRUE);
   wav.samples.resize(static_cast<size_t>(info.frames) * info.channels);
   sf_readf_short(file, wav.samples.data(), info.frames);
   sf_close(file);
   wav.rate = info.samplerate;
   wav.channels = info.channels;
-  const int subtype = info.format & SF_FORMAT_SUBMASK;
-  const int sampleBytes = subtype == SF_FORMAT_PCM_U8 || subtype == SF_FORMAT_PCM_S8 ? 1
-                          : subtype == SF_FORMAT_PCM_16                                ? 2
-                          : subtype == SF_FORMAT_PCM_24                                ? 3
-                                                                                       : 4;
-  wav.bytesPerFrame = static_cast<long>(sampleBytes) * info.channels;
-  wav.headerBytes = fileSize(path) - static_cast<long>(info.frames) * wav.bytesPerFrame;
+  wav.bytesPerFrame = static_cast<long>(sizeof(short)) * info.channels;
+  wav.headerBytes = 0;
   return wav;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Sound files made on the spot for tests, and the sound output the tests
-// run with: OpenAL Soft's "wave" driver, which writes everything the mixer
-// plays to a file of this process's own (unless ALSOFT_DRIVERS is set).
+// run with: SDL's "disk" driver, which writes everything the mixer plays, as
+// it plays it, to a raw file of this process's own (16-bit stereo frames at
+// 44.1 kHz), unless SDL_AUDIODRIVER is set.
 
 #include <string>
 #include <vector>
@@ -9,10 +10,10 @@
 // Writes a 16-bit mono WAV of a sine tone (amplitude 0..1) at path.
 void writeTone(const std::string& path, float seconds, float hertz = 440, float amplitude = 0.5f,
                int rate = 22050);
-// The file the wave driver writes, or "" when another driver was chosen.
+// The file the disk driver writes, or "" when another driver was chosen.
 const std::string& soundOutputFile();
-// A WAV file read back: interleaved 16-bit samples, and how many bytes of
-// header stand before them (to turn file sizes seen earlier into positions).
+// Sound read back: interleaved 16-bit samples, and how many bytes of header
+// stand before them (to turn file sizes seen earlier into positions).
 struct WavContents {
   std::vector<short> samples;
   int rate = 0, channels = 0;
@@ -23,6 +24,7 @@ struct WavContents {
   // when channel is 0 or more.
   double level(long from, long to, int channel = -1) const;
 };
-WavContents readWav(const std::string& path);
+// The disk driver's file read back.
+WavContents readSoundOutput(const std::string& path);
 // The present size of a file, 0 when it is missing.
 long fileSize(const std::string& path);

@@ -26,7 +26,7 @@ int keyCode(const std::string& name) {
 
 Harness::Harness(const std::string& levelFile) {
   // No sound device is wanted; this must be set before the sound system opens.
-  setenv("ALSOFT_DRIVERS", "null", 1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
   home = fs::current_path().string();
   char pattern[] = "/tmp/orvane-autopilot-XXXXXX";
   scratch = mkdtemp(pattern);
