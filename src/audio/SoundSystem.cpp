@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/SdlStartLock.h"
 #include "framework/ofLog.h"
 
 namespace sound {
@@ -148,6 +149,7 @@ Opening& opening = *new Opening;
 
 std::unique_ptr<Device> startDevice() {
   auto d = std::make_unique<Device>();
+  std::lock_guard<std::mutex> guard(sdlStartLock());
   SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Orvane");
   if (likelyHasOutput() && openOutput(*d, nullptr)) return d;
   if (openOutput(*d, "dummy")) {
@@ -190,8 +192,11 @@ void close() {
   current->service.join();
   // Without the lock: closing waits for the device's thread, which may be
   // waiting for the lock to mix.
-  SDL_CloseAudioDevice(current->device);
-  SDL_AudioQuit();
+  {
+    std::lock_guard<std::mutex> sdl(sdlStartLock());
+    SDL_CloseAudioDevice(current->device);
+    SDL_AudioQuit();
+  }
   std::lock_guard<std::mutex> guard(mutex);
   stopAll();
   delete current;

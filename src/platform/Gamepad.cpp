@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/SdlStartLock.h"
 #include "framework/ofLog.h"
 
 namespace {
@@ -41,11 +42,13 @@ const char* nameOr(const char* name) { return name ? name : "(without a name)"; 
 
 Gamepad::~Gamepad() {
   for (SDL_GameController* pad : pads) SDL_GameControllerClose(pad);
+  std::lock_guard<std::mutex> guard(sdlStartLock());
   if (started) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 void Gamepad::open() {
   if (started) return;
+  std::lock_guard<std::mutex> guard(sdlStartLock());
   // Ctrl+C in the terminal must still end the game at once, not become an
   // event that nobody reads.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
