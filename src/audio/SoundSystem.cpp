@@ -1,9 +1,12 @@
 #include "audio/SoundSystem.h"
 
 #include <SDL.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
+#include <condition_variable>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -28,10 +31,12 @@ struct Device {
   std::vector<float> mix;
   unsigned long serial = 0;
   std::thread service;
-  std::atomic<bool> running{false};
+  bool running = false;
+  bool serviceAsked = false;
 };
 
 std::mutex mutex;
+std::condition_variable serviceWake;
 Device* current = nullptr;
 float masterGain = 1;
 
@@ -60,7 +65,8 @@ void mixOutput(void* user, Uint8* bytes, int length) {
   for (Channel& c : d->channels) c.voice.mixInto(d->mix.data(), frames, d->rate);
   const float scale = std::max(0.0f, masterGain) * 32768.0f;
   for (size_t i = 0; i < d->mix.size(); ++i) {
-    out[i] = static_cast<Sint16>(std::lround(std::clamp(d->mix[i] * scale, -32768.0f, 32767.0f)));
+    const float v = std::clamp(d->mix[i] * scale, -32768.0f, 32767.0f);
+    out[i] = static_cast<Sint16>(v + (v < 0 ? -0.5f : 0.5f));  // rounded half away from zero
   }
 }
 
@@ -127,14 +133,23 @@ void openWaitingStreams(Device* d) {
   }
 }
 
+// Wakes when a stream is asked to play, else often enough to keep the
+// streams' blocks (0.37 s of sound each) filled: every wake of a thread costs
+// the whole process CPU time, a frame's worth every few wakes.
+// Decoding runs ahead of the sound by a third of a second, so it can wait
+// for the frame loop and the renderer, which cannot wait for it: the thread
+// runs at a lower priority (a failure to lower it changes nothing else).
 void serviceLoop(Device* d) {
+  setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
+  std::unique_lock<std::mutex> guard(mutex);
   while (d->running) {
+    d->serviceAsked = false;
+    guard.unlock();
     openWaitingStreams(d);
-    {
-      std::lock_guard<std::mutex> guard(mutex);
-      serviceStreams();
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    guard.lock();
+    serviceStreams();
+    serviceWake.wait_for(guard, std::chrono::milliseconds(50),
+                         [d] { return d->serviceAsked || !d->running; });
   }
 }
 
@@ -188,7 +203,11 @@ void close() {
     ready();
   }
   if (!current) return;
-  current->running = false;
+  {
+    std::lock_guard<std::mutex> guard(mutex);
+    current->running = false;
+  }
+  serviceWake.notify_one();
   current->service.join();
   // Without the lock: closing waits for the device's thread, which may be
   // waiting for the lock to mix.
@@ -265,6 +284,12 @@ int playingChannels() {
 }
 
 void setMasterGain(float gain) { masterGain = gain; }
+
+void askService() {
+  if (!current) return;
+  current->serviceAsked = true;
+  serviceWake.notify_one();
+}
 
 void stopAll() {
   if (!current) return;

@@ -64,6 +64,8 @@ void setMasterGain(float gain);
 // How many channels play (or are paused) now.
 int playingChannels();
 void stopAll();
+// Wakes the service thread now (a stream was asked to play).
+void askService();
 // Starts and feeds every playing stream; the service thread calls it.
 void serviceStreams();
 

@@ -114,6 +114,7 @@ void ofSoundPlayer::play() {
     c->stream = stream.get();
     c->streamPlaying = true;
     c->streamStarting = true;
+    sound::askService();
     return;
   }
   c->voice.play(sample);
