@@ -1,10 +1,12 @@
 #include "framework/ofTrueTypeFont.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <algorithm>
+#include <cmath>
 
 #include "framework/GlyphAtlas.h"
 #include "framework/ofGraphics.h"
@@ -169,9 +171,9 @@ bool ofTrueTypeFont::buildTexture(const std::vector<RenderedGlyph>& rendered) {
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  const GLint filter = antiAliased ? GL_LINEAR : GL_NEAREST;
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+  textureFilter = antiAliased ? GL_LINEAR : GL_NEAREST;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, textureFilter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, textureFilter);
   glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // rows of one byte a texel
@@ -217,11 +219,44 @@ void ofTrueTypeFont::addQuad(int i, float penX, float penY, const float* color) 
   }
 }
 
+namespace {
+bool whole(double v) { return std::fabs(v - std::round(v)) < 1e-3; }
+
+// One unit of the current drawing space is one pixel of the window, along
+// its rows and columns, and whole units fall on the pixels' edges.
+bool unitsArePixels() {
+  GLdouble model[16], projection[16];
+  GLint viewport[4];
+  glGetDoublev(GL_MODELVIEW_MATRIX, model);
+  glGetDoublev(GL_PROJECTION_MATRIX, projection);
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  GLdouble o[3], x[3], y[3];
+  if (!gluProject(0, 0, 0, model, projection, viewport, &o[0], &o[1], &o[2]) ||
+      !gluProject(1, 0, 0, model, projection, viewport, &x[0], &x[1], &x[2]) ||
+      !gluProject(0, 1, 0, model, projection, viewport, &y[0], &y[1], &y[2])) {
+    return false;
+  }
+  const double ex[2] = {x[0] - o[0], x[1] - o[1]}, ey[2] = {y[0] - o[0], y[1] - o[1]};
+  return whole(o[0]) && whole(o[1]) && std::fabs(ex[0] - 1) < 1e-3 && std::fabs(ex[1]) < 1e-3 &&
+         std::fabs(ey[0]) < 1e-3 && std::fabs(std::fabs(ey[1]) - 1) < 1e-3;
+}
+}  // namespace
+
+bool ofTrueTypeFont::batchOnPixels() const {
+  for (size_t v = 0; v < batch.size(); v += floatsPerVertex) {
+    if (!whole(batch[v]) || !whole(batch[v + 1])) return false;
+  }
+  return unitsArePixels();
+}
+
 void ofTrueTypeFont::drawBatch() {
   if (!hasTexture()) {
     batch.clear();
     return;
   }
+  // Texel centres on pixel centres: the nearest texel is what linear
+  // filtering would give.
+  const GLint filter = antiAliased && !batchOnPixels() ? GL_LINEAR : GL_NEAREST;
   // The colour array leaves the current colour undefined: it is set again.
   float current[4];
   glGetFloatv(GL_CURRENT_COLOR, current);
@@ -230,6 +265,11 @@ void ofTrueTypeFont::drawBatch() {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, texture);
+  if (filter != textureFilter) {
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    textureFilter = filter;
+  }
   const GLsizei stride = floatsPerVertex * sizeof(float);
   glEnableClientState(GL_VERTEX_ARRAY);
   glVertexPointer(2, GL_FLOAT, stride, batch.data());

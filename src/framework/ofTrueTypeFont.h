@@ -55,6 +55,8 @@ class ofTrueTypeFont {
   void addQuad(int glyph, float penX, float penY, const float* color);
   // Draws the batch from the font's texture, and empties it.
   void drawBatch();
+  // Every glyph of the batch lies on whole pixels, one texel a pixel.
+  bool batchOnPixels() const;
   static void drawHeld(void* font);
 
   bool loaded = false;
@@ -70,6 +72,10 @@ class ofTrueTypeFont {
   std::vector<GlyphInfo> glyphs;
   unsigned texture = 0;
   int textureWidth = 0, textureHeight = 0;
+  // The texture's filter now: anti-aliased text is filtered linearly unless
+  // every texel lands on one pixel, where the nearest texel is the same
+  // picture at a good deal less work for a software renderer.
+  int textureFilter = 0;
   // x, y, s, t, r, g, b, a for each vertex of the strings gathered; kept
   // between frames so that drawing allocates only while the text grows.
   std::vector<float> batch;

@@ -324,6 +324,14 @@ void drawTable(const DrawString& drawString, float lineHeight, float shift) {
       ofSetColor(line.r, line.g, line.b, line.a);
       drawString(line.text, line.x + shift, line.y * lineHeight);
     }
+    // A menu as the title draws it, in a batch of its own: on whole pixels
+    // at the first scale, on every other pixel at the second.
+    ofPushMatrix();
+    ofTranslate(200, 40);
+    ofSetColor(255, 211, 0, 150);
+    drawString("start   : enter", shift, 0);
+    drawString("ghost h : on   calm c : off", shift, 20);
+    ofPopMatrix();
     ofPopMatrix();
   }
 }
