@@ -80,6 +80,9 @@ for screen in title play; do
 done
 row "a 20,000-wall level: update + draw CPU" "<= 16 ms" "$(printf '%.2f ms' "$(frameCpu BM_FrameTwentyThousandWalls)")"
 row "frames per second (title)" "62.5" "$(rate title 'frames per second')"
+# The machine's own jitter: the empty window paced by the same frame loop.
+row "frame interval p99 / median, empty window" "-" \
+  "$(rate empty 'p99 frame interval') / $(rate empty 'median frame interval') ms"
 row "CPU per frame: empty window / title / play (in-process)" "-" \
   "$(printf '%s / %.2f / %.2f ms' "$empty" "$(frameCpu BM_FrameTitle)" "$(frameCpu BM_FrameBusiestLevel)")"
 row "load of data.xml" "< 50 ms" "$(printf '%.1f ms' "$(column "$tmp/level" BM_LoadShippedData/real_time 2)")"
