@@ -182,7 +182,12 @@ bool isOpen() { return current != nullptr; }
 
 void open() {
   if (current || opening.thread.joinable()) return;
-  opening.thread = std::thread([] { opening.made = startDevice(); });
+  opening.thread = std::thread([] {
+    opening.made = startDevice();
+    // SDL keeps an error message per thread, and frees it only for threads
+    // of its own.
+    SDL_TLSCleanup();
+  });
 }
 
 bool ready() {
