@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <condition_variable>
 #include <chrono>
-#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <string>

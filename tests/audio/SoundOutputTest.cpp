@@ -41,7 +41,7 @@ TEST(SoundOutput, EffectsAndALoopedStreamAreHeardAndSilentWhilePaused) {
   }
   closeSoundSystem();  // finishes the file
 
-  const WavContents mix = readSoundOutput(output);
+  const HeardSound mix = readSoundOutput(output);
   ASSERT_GT(mix.rate, 0);
   const long tenth = mix.rate / 10;
   const long from = mix.frameAtSize(played);
@@ -80,7 +80,7 @@ TEST(SoundOutput, ASongAskedToPlayIsDecodedOnTheSoundThreadAndHeardAtOnce) {
   }
   closeSoundSystem();
 
-  const WavContents mix = readSoundOutput(output);
+  const HeardSound mix = readSoundOutput(output);
   ASSERT_GT(mix.rate, 0);
   const long from = mix.frameAtSize(asked) + mix.rate / 20;  // at most 50 ms late
   EXPECT_GT(mix.level(from, from + mix.rate / 20), 0.02);

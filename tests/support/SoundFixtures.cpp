@@ -56,25 +56,24 @@ void writeTone(const std::string& path, float seconds, float hertz, float amplit
   sf_close(file);
 }
 
-WavContents readSoundOutput(const std::string& path) {
+HeardSound readSoundOutput(const std::string& path) {
   SF_INFO info{};
   info.samplerate = 44100;
   info.channels = 2;
   info.format = SF_FORMAT_RAW | SF_FORMAT_PCM_16;
-  WavContents wav;
+  HeardSound heard;
   SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-  if (!file) return wav;
-  wav.samples.resize(static_cast<size_t>(info.frames) * info.channels);
-  sf_readf_short(file, wav.samples.data(), info.frames);
+  if (!file) return heard;
+  heard.samples.resize(static_cast<size_t>(info.frames) * info.channels);
+  sf_readf_short(file, heard.samples.data(), info.frames);
   sf_close(file);
-  wav.rate = info.samplerate;
-  wav.channels = info.channels;
-  wav.bytesPerFrame = static_cast<long>(sizeof(short)) * info.channels;
-  wav.headerBytes = 0;
-  return wav;
+  heard.rate = info.samplerate;
+  heard.channels = info.channels;
+  heard.bytesPerFrame = static_cast<long>(sizeof(short)) * info.channels;
+  return heard;
 }
 
-double WavContents::level(long from, long to, int channel) const {
+double HeardSound::level(long from, long to, int channel) const {
   const size_t begin = static_cast<size_t>(std::max(0L, from)) * channels;
   const size_t end = std::min(samples.size(), static_cast<size_t>(std::max(0L, to)) * channels);
   if (begin >= end) return -1;

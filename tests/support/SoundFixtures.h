@@ -12,19 +12,19 @@ void writeTone(const std::string& path, float seconds, float hertz = 440, float 
                int rate = 22050);
 // The file the disk driver writes, or "" when another driver was chosen.
 const std::string& soundOutputFile();
-// Sound read back: interleaved 16-bit samples, and how many bytes of header
-// stand before them (to turn file sizes seen earlier into positions).
-struct WavContents {
+// The mix read back: interleaved 16-bit stereo frames, the file's sizes seen
+// while it was written turned into positions in it.
+struct HeardSound {
   std::vector<short> samples;
   int rate = 0, channels = 0;
-  long headerBytes = 0, bytesPerFrame = 0;
+  long bytesPerFrame = 0;
   // The frame a file size seen while it was being written stands for.
-  long frameAtSize(long size) const { return (size - headerBytes) / bytesPerFrame; }
+  long frameAtSize(long size) const { return size / bytesPerFrame; }
   // Root-mean-square level of frames [from, to), 0..1; of one channel only
   // when channel is 0 or more.
   double level(long from, long to, int channel = -1) const;
 };
 // The disk driver's file read back.
-WavContents readSoundOutput(const std::string& path);
+HeardSound readSoundOutput(const std::string& path);
 // The present size of a file, 0 when it is missing.
 long fileSize(const std::string& path);
