@@ -23,12 +23,16 @@ float leftGainAt(float pan) {
   return leftGain[i] + (leftGain[i + 1] - leftGain[i]) * (x - i);
 }
 
+// The gains of the left and right output for a mono sound at pan (0..1).
+struct PanGains {
+  float left, right;
+};
+PanGains panGains(float pan) { return {leftGainAt(pan), leftGainAt(1 - pan)}; }
+
 // A stream's speed or rate may be anything a file says; this keeps a voice
 // from skipping whole blocks in one output frame.
 constexpr double maxStep = 255;
 }  // namespace
-
-PanGains panGains(float pan) { return {leftGainAt(pan), leftGainAt(1 - pan)}; }
 
 void Voice::play(std::shared_ptr<const Pcm> pcm) {
   stop();

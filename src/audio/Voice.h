@@ -47,10 +47,4 @@ class Voice {
   double at = 0;  // frames into the sample or the stream's front block
 };
 
-// The gains of the left and right output for a mono sound at pan (0..1).
-struct PanGains {
-  float left, right;
-};
-PanGains panGains(float pan);
-
 }  // namespace sound
