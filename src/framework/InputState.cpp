@@ -41,7 +41,19 @@ constexpr KeyFlag keyFlags[] = {
     {'*', &InputState::keyAsterisk}, {'|', &InputState::keyBar},
     {362, &InputState::keyHome},
 };
-static_assert(sizeof(keyFlags) / sizeof(keyFlags[0]) == 59, "the snapshot has 59 key flags");
+constexpr int keyFlagCount = sizeof(keyFlags) / sizeof(keyFlags[0]);
+static_assert(keyFlagCount == 59, "the snapshot has 59 key flags");
+static_assert(keyFlagCount <= 64, "one bit a flag in keysUnseen");
+
+// The row of a key code, or -1 for codes without a flag.
+int rowOf(int key) {
+  for (int i = 0; i < keyFlagCount; ++i) {
+    if (keyFlags[i].code == key) return i;
+  }
+  return -1;
+}
+
+uint64_t bitOf(int row) { return uint64_t{1} << row; }
 
 bool InputState::*buttonFlag(int button) {
   switch (button) {
@@ -56,10 +68,8 @@ bool InputState::*buttonFlag(int button) {
 void InputState::reset() { *this = InputState(); }
 
 bool* InputState::flagFor(int key) {
-  for (const KeyFlag& row : keyFlags) {
-    if (row.code == key) return &(this->*row.flag);
-  }
-  return nullptr;
+  const int row = rowOf(key);
+  return row < 0 ? nullptr : &(this->*keyFlags[row].flag);
 }
 
 const bool* InputState::flagFor(int key) const {
@@ -70,7 +80,11 @@ void InputState::pressKey(int key) {
   lastKey = key;
   lastKeyUnseen = true;
   lastKeyCleared = false;
-  if (bool* flag = flagFor(key)) *flag = true;
+  const int row = rowOf(key);
+  if (row < 0) return;
+  this->*keyFlags[row].flag = true;
+  keysUnseen |= bitOf(row);
+  keysReleasedUnseen &= ~bitOf(row);
 }
 
 void InputState::releaseKey(int key) {
@@ -79,7 +93,22 @@ void InputState::releaseKey(int key) {
   } else {
     lastKey = -1;
   }
-  if (bool* flag = flagFor(key)) *flag = false;
+  const int row = rowOf(key);
+  if (row < 0) return;
+  if (keysUnseen & bitOf(row)) {
+    keysReleasedUnseen |= bitOf(row);
+  } else {
+    this->*keyFlags[row].flag = false;
+  }
+}
+
+void InputState::releaseAll() {
+  for (const KeyFlag& row : keyFlags) {
+    if (this->*row.flag) releaseKey(row.code);
+  }
+  // A held key without a flag is known only as the last key.
+  releaseKey(-1);
+  mouseLeft = mouseMiddle = mouseRight = false;
 }
 
 void InputState::moveMouse(int x, int y) {
@@ -118,11 +147,17 @@ bool keyHeld(const InputState& current, int code) {
   return flag && *flag;
 }
 
-// The release is applied before the copy, so previous holds -1 after a tap
-// and a second tap in the next frame counts as going down again.
+// The releases are applied before the copy, so previous holds -1 and a
+// clear flag after a tap, and a second tap in the next frame counts as going
+// down again.
 void endFrame(InputState& current, InputState& previous) {
   if (current.lastKeyCleared) current.lastKey = -1;
   current.lastKeyUnseen = false;
   current.lastKeyCleared = false;
+  for (int row = 0; current.keysReleasedUnseen != 0 && row < keyFlagCount; ++row) {
+    if (current.keysReleasedUnseen & bitOf(row)) current.*keyFlags[row].flag = false;
+    current.keysReleasedUnseen &= ~bitOf(row);
+  }
+  current.keysUnseen = 0;
   previous = current;
 }

@@ -2,7 +2,9 @@
 // A snapshot of the keyboard and mouse: the last key code, 59 key flags, the
 // mouse position and three buttons. The application keeps a current and a
 // previous copy; every reader decides by comparing the two, and endFrame
-// moves the current one into the previous one at the end of each frame.
+// moves the current one into the previous one at the end of each frame. A
+// key tapped between two frames shows as held for one frame, so no tap is
+// lost however short.
 
 #include <cstdint>
 
@@ -32,6 +34,11 @@ struct InputState {
   bool lastKeyUnseen = false;
   // A key was released while lastKey was unseen; endFrame clears lastKey.
   bool lastKeyCleared = false;
+  // The same for the key flags, one bit each in the order above: pressed
+  // since the last frame ended, and released while so (endFrame clears
+  // those flags, after the frame has seen them).
+  uint64_t keysUnseen = 0;
+  uint64_t keysReleasedUnseen = 0;
   // How far a gamepad's stick is pushed to turn: -1 full left .. 1 full
   // right, 0 without a stick. Flight turns by it when no turn key is held.
   float stickTurn = 0;
@@ -41,9 +48,12 @@ struct InputState {
   // lastKey = key; the flag of that code (if any) is set.
   void pressKey(int key);
   // lastKey = -1 whatever key was released; the flag of that code is cleared.
-  // A key pressed since the last frame stays the last key until that frame
-  // has seen it (endFrame), so that a quick tap is not lost.
+  // A key pressed since the last frame keeps its flag and stays the last key
+  // until that frame has seen it (endFrame), so that a quick tap is not lost.
   void releaseKey(int key);
+  // Lets go of every key and mouse button, as their releases would (when the
+  // window loses the keyboard, their real releases go elsewhere).
+  void releaseAll();
   void moveMouse(int x, int y);
   // Buttons 0, 1, 2 set left, middle, right; others only move the mouse.
   void pressButton(int button, int x, int y);
@@ -79,11 +89,11 @@ bool codeWentDown(const InputState& current, const InputState& previous, int cod
 bool keyHeld(const InputState& current, int code);
 // The flag of key code went down between the snapshots.
 bool keyWentDown(const InputState& current, const InputState& previous, int code);
-// The key went down since the last frame, even when it was also released
-// before the frame came (a quick tap never sets a flag that a frame sees).
+// The key went down since the last frame, by its flag or, for keys without
+// one, as the last key.
 bool keyPressedNow(const InputState& current, const InputState& previous, int code);
-// The last step of every frame: the frame has seen the last key, so a
-// release that waited for it clears it now; then previous becomes a copy of
-// current. A key tapped between two frames is thus the last key for exactly
-// one frame.
+// The last step of every frame: the frame has seen the last key and the
+// flags, so releases that waited for it apply now; then previous becomes a
+// copy of current. A key tapped between two frames is thus held (and the
+// last key) for exactly one frame.
 void endFrame(InputState& current, InputState& previous);

@@ -1,6 +1,8 @@
 #include "framework/ofAppGlutWindow.h"
 
 #include <GL/freeglut.h>
+#include <GL/glx.h>
+#include <X11/XKBlib.h>
 #include <sys/prctl.h>
 
 #include <cstdlib>
@@ -11,8 +13,10 @@
 #include "framework/ofBaseApp.h"
 #include "framework/ofClock.h"
 #include "framework/ofGraphics.h"
+#include "framework/ofKeyboardLayout.h"
 #include "framework/ofLog.h"
 #include "framework/ofScreen.h"
+#include "framework/ofWindowFocus.h"
 #include "framework/ofWindowScale.h"
 
 namespace {
@@ -27,6 +31,7 @@ struct RunnerState {
   bool setupScreen = true;
   std::FILE* frameLog = nullptr;
   ofFrameLoop loop;
+  ofWindowFocusWatch focus;
 };
 
 RunnerState state;
@@ -104,6 +109,8 @@ void display() {
 
 void idle() {
   state.loop.waitForNextFrame();
+  // Losses since the last frame are one: there is nothing more to let go.
+  if (state.focus.lossesSinceLastPoll() > 0) router.windowFocusLost();
   if (state.app) state.app->update();
   glutPostRedisplay();
 }
@@ -125,6 +132,20 @@ void motion(int x, int y) { router.mouseMotion(x, y); }
 void passiveMotion(int x, int y) { router.mousePassiveMotion(x, y); }
 // Closing the window ends the process through exit, so the exit handler runs.
 void windowClosed() { std::exit(0); }
+
+// What the key callbacks need of the X server, once the window is open and
+// its context current.
+void watchKeyboard() {
+  Display* display = glXGetCurrentDisplay();
+  if (!display) return;
+  // A held key then repeats as presses alone, not as a release and a press
+  // each time, so that a repeat can be told from a new press.
+  XkbSetDetectableAutoRepeat(display, True, nullptr);
+  ofSetKeyboardLayout(ofReadKeyboardLayout(display));
+  if (!state.focus.open(DisplayString(display), glXGetCurrentDrawable())) {
+    ofLog(OF_WARNING, "cannot watch the window's keyboard focus: keys held when it goes stay held");
+  }
+}
 }  // namespace
 
 void ofAppGlutWindow::setupOpenGL(int width, int height, int mode) {
@@ -154,6 +175,7 @@ void ofAppGlutWindow::setupOpenGL(int width, int height, int mode) {
   }
   state.view.windowWidth = glutGet(GLUT_WINDOW_WIDTH);
   state.view.windowHeight = glutGet(GLUT_WINDOW_HEIGHT);
+  watchKeyboard();
   // Game mode shows the screen on the whole display, one to one.
   if (mode == OF_GAME_MODE) {
     state.view.screenWidth = state.view.windowWidth;

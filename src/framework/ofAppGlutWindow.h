@@ -1,8 +1,9 @@
 #pragma once
 // The one window of the program, on freeglut: opens it, runs the GLUT main
 // loop with the frame limiter, and forwards GLUT's callbacks to the
-// application. GLUT calls back without an object, so the runner state is
-// process-wide; create at most one of these.
+// application, with one GLUT lacks: the window losing the keyboard. GLUT
+// calls back without an object, so the runner state is process-wide;
+// create at most one of these.
 
 #include <cstdio>
 

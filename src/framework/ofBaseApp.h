@@ -19,6 +19,10 @@ class ofBaseApp {
   virtual void mouseReleased(int /*x*/, int /*y*/, int /*button*/) {}
   // Delivered right after the three-argument form.
   virtual void mouseReleased() {}
+  // The window lost the keyboard (another window took it): the releases of
+  // the keys and buttons held now go elsewhere, so let go of them here.
+  // Delivered before the next update.
+  virtual void windowFocusLost() {}
 
   int mouseX = 0;
   int mouseY = 0;

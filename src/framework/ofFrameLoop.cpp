@@ -2,6 +2,7 @@
 
 #include "framework/ofBaseApp.h"
 #include "framework/ofClock.h"
+#include "framework/ofLog.h"
 
 void ofFrameLoop::setFrameRate(float framesPerSecond) {
   if (framesPerSecond == 0) {
@@ -93,4 +94,9 @@ void ofEventRouter::mousePassiveMotion(int x, int y) {
   if (!acceptsMouse()) return;
   place(x, y);
   app->mouseMoved(x, y);
+}
+
+void ofEventRouter::windowFocusLost() {
+  ofLog(OF_NOTICE, "the window lost the keyboard");
+  if (app) app->windowFocusLost();
 }

@@ -55,6 +55,7 @@ class ofEventRouter {
   void mouseButton(int button, bool down, int x, int y);
   void mouseMotion(int x, int y);         // a button is held
   void mousePassiveMotion(int x, int y);  // no button held
+  void windowFocusLost();
 
  private:
   bool acceptsMouse() const { return app && loop.frameNum != 0; }

@@ -33,12 +33,17 @@ class PadKeys {
   void apply(InputState& input, const PadReading& pad, bool flying);
 
   // The keyboard's own presses and releases: a key held on the keyboard is
-  // not released when a pad lets go of it, nor the other way round.
-  void keyboardPressed(int key) { keyboard.pressKey(key); }
-  void keyboardReleased(int key) { keyboard.releaseKey(key); }
+  // not released when a pad lets go of it, nor the other way round. Only
+  // the flags are kept: no frame ends on this record, so a release lets go
+  // at once rather than waiting, as a tap does, for a frame to see it.
+  void keyboardPressed(int key) { setKeyboardFlag(key, true); }
+  void keyboardReleased(int key) { setKeyboardFlag(key, false); }
 
  private:
   bool padHolds(int code) const;
+  void setKeyboardFlag(int key, bool held) {
+    if (bool* flag = keyboard.flagFor(key)) *flag = held;
+  }
 
   // The key code each control pressed; 0 while it presses none. A control
   // acts when it goes down, so one held from a screen into flight (or back)

@@ -132,6 +132,7 @@ struct RecordingApp : ofBaseApp {
   void mousePressed(int x, int y, int b) override { add("pressed", x, y, b); }
   void mouseReleased(int x, int y, int b) override { add("released", x, y, b); }
   void mouseReleased() override { calls.push_back("released"); }
+  void windowFocusLost() override { calls.push_back("focus lost"); }
   void add(const char* what, int x, int y, int b) {
     calls.push_back(std::string(what) + " " + std::to_string(x) + "," + std::to_string(y) +
                     (b >= 0 ? " b" + std::to_string(b) : ""));
@@ -155,6 +156,16 @@ TEST(EventRouter, KeyCodesAndDroppedModifiers) {
   const std::vector<std::string> expected = {"press 19", "release 200", "press 356",
                                              "press 257", "release 362"};
   EXPECT_EQ(app.calls, expected);
+}
+
+// Keys are taken before the first frame too, and so is their loss.
+TEST(EventRouter, FocusLossReachesTheApplicationBeforeTheFirstFrameToo) {
+  RecordingApp app;
+  ofBaseApp* appPtr = &app;
+  ofFrameLoop loop;
+  ofEventRouter router(appPtr, loop);
+  router.windowFocusLost();
+  EXPECT_EQ(app.calls, std::vector<std::string>{"focus lost"});
 }
 
 TEST(EventRouter, MouseIsIgnoredUntilTheFirstFrameAndDragsReportTheLastButton) {

@@ -9,7 +9,9 @@ namespace {
 // One input event between frames; 'f' marks the end of a frame (the step
 // that moves the current snapshot into the previous one).
 struct Event {
-  char kind;  // 'p' press key, 'r' release key, 'B' press button, 'b' release button, 'f' frame
+  // 'p' press key, 'r' release key, 'a' release all, 'B' press button,
+  // 'b' release button, 'f' frame
+  char kind;
   int code;
 };
 
@@ -68,8 +70,8 @@ TEST(InputState, EventSequencesAsTheReadersSeeThem) {
   const Case cases[] = {
       {"press between frames", {{'f', 0}, {'p', 'a'}}, true, true, 'a'},
       {"held over a frame", {{'p', 'a'}, {'f', 0}}, true, false, 'a'},
-      // The flag never shows a tap, but the frame after it sees it as the last key, once.
-      {"tap between frames", {{'f', 0}, {'p', 'a'}, {'r', 'a'}}, false, false, 'a'},
+      // The frame after a tap sees it held and as the last key, once.
+      {"tap between frames", {{'f', 0}, {'p', 'a'}, {'r', 'a'}}, true, true, 'a'},
       {"the frame after a tap", {{'p', 'a'}, {'r', 'a'}, {'f', 0}}, false, false, -1},
       {"release of a seen key clears lastKey", {{'p', 'a'}, {'p', 'b'}, {'f', 0}, {'r', 'b'}},
        true, false, -1},
@@ -90,6 +92,85 @@ TEST(InputState, EventSequencesAsTheReadersSeeThem) {
     EXPECT_EQ(keyWentDown(f.current, f.previous, 'a'), c.aWentDown) << c.name;
     EXPECT_EQ(f.current.lastKey, c.lastKey) << c.name;
   }
+}
+
+namespace {
+// What the frames see of key a: at each 'f' event, before the snapshot moves
+// on, '-' not held, 'D' held and went down, 'H' held since before.
+std::string framesSeeA(const std::vector<Event>& events) {
+  InputState current, previous;
+  std::string seen;
+  for (const Event& e : events) {
+    switch (e.kind) {
+      case 'p': current.pressKey(e.code); break;
+      case 'r': current.releaseKey(e.code); break;
+      case 'a': current.releaseAll(); break;
+      case 'f':
+        seen += !current.keyA ? '-' : keyWentDown(current, previous, 'a') ? 'D' : 'H';
+        endFrame(current, previous);
+        break;
+    }
+  }
+  return seen;
+}
+}  // namespace
+
+TEST(InputState, AKeyTappedBetweenFramesIsHeldForExactlyOneFrame) {
+  struct Case {
+    const char* name;
+    std::vector<Event> events;
+    const char* seen;
+  };
+  const Case cases[] = {
+      {"tap", {{'f', 0}, {'p', 'a'}, {'r', 'a'}, {'f', 0}, {'f', 0}}, "-D-"},
+      {"taps in two frames running",
+       {{'p', 'a'}, {'r', 'a'}, {'f', 0}, {'p', 'a'}, {'r', 'a'}, {'f', 0}, {'f', 0}},
+       "DD-"},
+      {"two taps before one frame",
+       {{'p', 'a'}, {'r', 'a'}, {'p', 'a'}, {'r', 'a'}, {'f', 0}, {'f', 0}},
+       "D-"},
+      {"a tap and a press again", {{'p', 'a'}, {'r', 'a'}, {'p', 'a'}, {'f', 0}, {'f', 0}}, "DH"},
+      {"a release the frame has seen lets go at once",
+       {{'p', 'a'}, {'f', 0}, {'r', 'a'}, {'f', 0}},
+       "D-"},
+      {"a tap released in capitals stays held", {{'p', 'a'}, {'r', 'A'}, {'f', 0}, {'f', 0}}, "DH"},
+      {"a tap of another key leaves a alone",
+       {{'p', 'a'}, {'f', 0}, {'p', 'b'}, {'r', 'b'}, {'f', 0}},
+       "DH"},
+      {"everything let go, seen", {{'p', 'a'}, {'f', 0}, {'a', 0}, {'f', 0}}, "D-"},
+      {"everything let go, a tapped", {{'p', 'a'}, {'a', 0}, {'f', 0}, {'f', 0}}, "D-"},
+      {"a pressed again after everything",
+       {{'p', 'a'}, {'a', 0}, {'p', 'a'}, {'f', 0}, {'f', 0}},
+       "DH"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(framesSeeA(c.events), c.seen) << c.name;
+}
+
+TEST(InputState, EveryKeyFlagLatchesATap) {
+  InputState probe;
+  for (int code = 0; code < 512; ++code) {
+    if (!probe.flagFor(code)) continue;
+    Frames f;
+    f.run({{'f', 0}, {'p', code}, {'r', code}});
+    EXPECT_TRUE(keyHeld(f.current, code)) << code;
+    EXPECT_TRUE(keyWentDown(f.current, f.previous, code)) << code;
+    endFrame(f.current, f.previous);
+    EXPECT_FALSE(keyHeld(f.current, code)) << code;
+    EXPECT_FALSE(keyWentDown(f.current, f.previous, code)) << code;
+  }
+}
+
+TEST(InputState, ReleaseAllLetsGoOfKeysButtonsAndTheLastKey) {
+  Frames f;
+  // Up and the left button held over a frame, 'A' (no flag) too, the right
+  // button pressed since.
+  f.run({{'p', KEY_UP}, {'B', 0}, {'p', 'A'}, {'f', 0}, {'B', 2}});
+  f.current.releaseAll();
+  EXPECT_FALSE(f.current.keyUp);
+  EXPECT_FALSE(f.current.mouseLeft);
+  EXPECT_FALSE(f.current.mouseRight);
+  EXPECT_EQ(f.current.lastKey, -1);
+  EXPECT_EQ(f.current.mouseX, 3);
 }
 
 TEST(InputState, CodeWentDownFiresOncePerPress) {

@@ -299,6 +299,18 @@ void GameProcess::closeWindow() {
   XFlush(d);
 }
 
+void GameProcess::focusGame() { xdotool("windowfocus --sync " + std::to_string(windowId)); }
+
+void GameProcess::focusOtherWindow() {
+  if (!otherWindowId) {
+    otherWindowId =
+        XCreateSimpleWindow(display, DefaultRootWindow(display), 600, 0, 100, 100, 0, 0, 0);
+    XMapWindow(display, otherWindowId);
+    XSync(display, False);
+  }
+  xdotool("windowfocus --sync " + std::to_string(otherWindowId));
+}
+
 Screenshot GameProcess::screenshot() const {
   Screenshot shot;
   XWindowAttributes attributes;

@@ -66,6 +66,10 @@ class GameProcess {
   void resizeWindow(int width, int height);
   // Asks the window to close the way a window manager's close button does.
   void closeWindow();
+  // Gives the keyboard to the game's window, or to a window of the test's
+  // own beside it (opened on first use), as a player switching windows does.
+  void focusGame();
+  void focusOtherWindow();
   Screenshot screenshot() const;
   // Saves a PNG of the window (for the README).
   bool savePng(const std::string& path) const;
@@ -107,6 +111,7 @@ class GameProcess {
   pid_t pid = -1;
   bool exited = false;
   unsigned long windowId = 0;
+  unsigned long otherWindowId = 0;
 };
 
 // The folder of test fixtures in the source tree.
