@@ -57,7 +57,7 @@ void frame(testApp& app) {
 
 void BM_FrameTitle(benchmark::State& state) {
   testApp& app = application();
-  app.editing = app.playing = app.scoreScreen = false;
+  app.enter(Screen::title);
   for (auto _ : state) frame(app);
 }
 BENCHMARK(BM_FrameTitle)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
@@ -72,7 +72,7 @@ void drawTitlePart(testApp& app, TitlePart part) {
   ofSetupScreen();
   if (part == TitlePart::logo) {
     ofTranslate(ofGetWidth() / 2.0f - 240, ofGetHeight() / 2.0f - 160, 0);
-    app.logoData.draw(false);
+    app.title.logo.draw(false);
   } else if (part == TitlePart::menuText) {
     ofSetColor(255, 211, 0, 150);
     for (int line = 0; line < 6; ++line) {
@@ -88,7 +88,7 @@ void BM_TitlePart(benchmark::State& state) {
   const auto part = static_cast<TitlePart>(state.range(0));
   for (auto _ : state) {
     gameClock.advance(16);
-    app.logoData.update(true, false);
+    app.title.logo.update(true, false);
     GlTestWindow::beginFrame();
     drawTitlePart(app, part);
     glFinish();
@@ -104,11 +104,11 @@ BENCHMARK(BM_TitlePart)
 
 void BM_FrameBusiestLevel(benchmark::State& state) {
   testApp& app = application();
-  app.editing = app.scoreScreen = false;
+  app.enter(Screen::title);
   app.editData.load("data.xml");
   app.editData.currentLevel = busiestLevel(app.editData);
   app.game.start(app.editData);
-  app.playing = true;
+  app.enter(Screen::game);
   for (auto _ : state) {
     frame(app);
     app.game.fuel = 10;
@@ -119,10 +119,9 @@ BENCHMARK(BM_FrameBusiestLevel)->Unit(benchmark::kMillisecond)->MeasureProcessCP
 
 void BM_FrameLevelToolWithMarkers(benchmark::State& state) {
   testApp& app = application();
+  app.enter(Screen::editing);
   app.editData.load("data.xml");
   app.editData.currentLevel = busiestLevel(app.editData);
-  app.editing = true;
-  app.editorMode = 1;
   app.levelTool.clickKey = -1;
   for (auto _ : state) frame(app);
 }
@@ -130,8 +129,7 @@ BENCHMARK(BM_FrameLevelToolWithMarkers)->Unit(benchmark::kMillisecond)->MeasureP
 
 void BM_FrameLevelToolCrossingDisplay(benchmark::State& state) {
   testApp& app = application();
-  app.editing = true;
-  app.editorMode = 1;
+  app.enter(Screen::editing);
   app.levelTool.clickKey = 'z';  // a drag with z held
   app.levelTool.clickPos = ofxVec2f(50, 60);
   app.input.moveMouse(150, 80);
@@ -160,11 +158,11 @@ Level twentyThousandWalls() {
 
 void BM_FrameTwentyThousandWalls(benchmark::State& state) {
   testApp& app = application();
-  app.editing = app.scoreScreen = false;
+  app.enter(Screen::title);
   LevelData data;
   data.levels[0] = twentyThousandWalls();
   app.game.start(data);
-  app.playing = true;
+  app.enter(Screen::game);
   for (auto _ : state) {
     frame(app);
     app.game.fuel = 10;

@@ -10,15 +10,14 @@ const int flashMs = 600;
 const int labelMs = 1000;
 }  // namespace
 
-void Game::cueCheckpoint(const std::string& receiverId) {
+void Game::cueCheckpoint() {
   checkpointCueStart = ofGetElapsedTimeMillis();
-  checkpointCueHasPlace = false;
-  for (const Receiver& receiver : levelData->getCurrentLevel().receivers) {
-    if (receiver.id != receiverId) continue;
-    checkpointCuePlace = receiver.pos;
-    checkpointCueHasPlace = true;
-    break;
-  }
+  // A zone later in the frame may have taken the ship to another level,
+  // where the checkpoint's place would be a wrong one to flash.
+  int level = 0;
+  ofxVec2f place;
+  checkpointCueHasPlace = checkpointPlace(level, place) && level == levelData->currentLevel;
+  if (checkpointCueHasPlace) checkpointCuePlace = place;
   audio->playEffect("checkpoint");
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "game/Game.h"
+#include "game/Hull.h"
 
 namespace {
 struct Segment {
@@ -92,7 +93,7 @@ bool Game::hitsWalls(float x1, float y1, float x2, float y2) const {
 }
 
 bool Game::hullHitsWalls() {
-  for (int i = 0; i < 3; ++i) outline[i] = shape[i].getRotated(angle) + pos;
+  placeHull(pos, angle, outline);
   const Segment edges[3] = {{outline[0].x, outline[0].y, outline[1].x, outline[1].y},
                             {outline[1].x, outline[1].y, outline[2].x, outline[2].y},
                             {outline[2].x, outline[2].y, outline[0].x, outline[0].y}};

@@ -13,6 +13,27 @@ void Game::die() {
   wreck.guid = "player_death";
   wreck.pos = pos;
   levelData->addModelRef(wreck);
+  frameReport.died = true;
+}
+
+bool Game::checkpointPlace(int& level, ofxVec2f& place) const {
+  if (markLevel.empty()) return false;
+  for (size_t l = 0; l < levelData->levels.size(); ++l) {
+    const Level& candidate = levelData->levels[l];
+    if (candidate.guid != markLevel) continue;
+    if (markPlace) {
+      level = static_cast<int>(l);
+      place = *markPlace;
+      return true;
+    }
+    for (const Receiver& receiver : candidate.receivers) {
+      if (receiver.id != markReceiver) continue;
+      level = static_cast<int>(l);
+      place = receiver.pos;
+      return true;
+    }
+  }
+  return false;
 }
 
 void Game::updateDeath() {
@@ -25,24 +46,20 @@ void Game::updateDeath() {
   dying = false;
   deathTime = 0;
 
-  for (size_t l = 0; l < levelData->levels.size(); ++l) {
-    const Level& level = levelData->levels[l];
-    if (level.guid != markLevel) continue;
-    for (const Receiver& receiver : level.receivers) {
-      if (receiver.id != markReceiver) continue;
-      levelData->currentLevel = static_cast<int>(l);
-      levelData->resetAnimations();
-      pos = receiver.pos;
-      vel = ofxVec2f(0, 0);
-      faceMarkedDirection();
-      if (fuel < 0.01f) fuel = 10;
-      audio->playEffect("respawn");
-      ModelRef arrival;
-      arrival.guid = "player_respawn";
-      arrival.pos = pos;
-      levelData->addModelRef(arrival);
-      return;
-    }
-  }
+  int level = 0;
+  ofxVec2f place;
   // No such checkpoint: the ship flies on from where it died.
+  if (!checkpointPlace(level, place)) return;
+  moveToLevel(level);
+  levelData->resetAnimations();
+  pos = place;
+  vel = ofxVec2f(0, 0);
+  faceMarkedDirection();
+  if (fuel < 0.01f) fuel = 10;
+  audio->playEffect("respawn");
+  ModelRef arrival;
+  arrival.guid = "player_respawn";
+  arrival.pos = pos;
+  levelData->addModelRef(arrival);
+  frameReport.respawned = true;
 }

@@ -9,6 +9,7 @@
 #include "framework/ofMath.h"
 #include "framework/ofScreen.h"
 #include "framework/ofUtils.h"
+#include "game/Hull.h"
 
 std::string playTimeText(float seconds) {
   // Times read from the high-score file may be any float, NaN included.
@@ -17,6 +18,7 @@ std::string playTimeText(float seconds) {
 }
 
 Game::Game() : levelData(&ownData), audio(&ownAudio) {
+  placeHull(ofxVec2f(0, 0), 0, outline);
   XmlSettings xml;
   if (xml.loadFile("font.xml")) {
     const int size = xml.getAttribute("font", "size", 8, 1);
@@ -30,7 +32,12 @@ bool Game::start(const LevelData& data) {
   ownData = data;
   levelData = &ownData;
   wallLayer.forget();
+  // A pause belongs to the run it was made in.
+  paused = false;
   reset();
+  frameReport = FrameReport();
+  frameReport.enteredLevel = true;
+  reportState();
   return true;
 }
 
@@ -40,33 +47,45 @@ void Game::reset() {
   lastClock = ofGetElapsedTimeSeconds();
   dying = false;
   deathTime = 0;
-  pos = ofxVec2f(100, 100);
-  placeAtSpawner();
+  pos = startingPlace(levelData->getCurrentLevel());
   angle = 0;
   vel = ofxVec2f(0, 0);
   turnSpeed = 0;
   flame = 0;
   markLevel = "";
   markReceiver = "";
+  markPlace.reset();
   checkpointCueStart = -1;
   fuel = 10;
   levelData->resetAnimations();
 }
 
-void Game::placeAtSpawner() {
-  for (const ModelRef& ref : levelData->getCurrentLevel().modelRefs) {
-    if (ref.guid == "spawner") pos = ref.pos;
+ofxVec2f Game::startingPlace(const Level& level) {
+  ofxVec2f place(100, 100);
+  for (const ModelRef& ref : level.modelRefs) {
+    if (ref.guid == "spawner") place = ref.pos;
   }
+  return place;
 }
 
 bool Game::update(const InputState& current, const InputState& previous) {
+  frameReport = FrameReport();
   if (current.keyF) {
     vel = ofxVec2f(0, 0);
     fuel = 10;
+    frameReport.helped = true;
   }
+  const bool running = advance(current, previous);
+  if (frameReport.reachedCheckpoint) cueCheckpoint();
+  reportState();
+  return running;
+}
+
+bool Game::advance(const InputState& current, const InputState& previous) {
   const float t = ofGetElapsedTimeSeconds();
   if (!paused && !finishing) playTime += t - lastClock;
   lastClock = t;
+  frameReport.paused = paused;
   if (paused) return true;
 
   if (!dying && !finishing) fly(current, previous);
@@ -127,6 +146,19 @@ void Game::draw(const InputState& /*current*/) {
   drawShip();
   ofSetupScreen();
   ofSetColorScale(1);
+}
+
+void Game::moveToLevel(int index) {
+  if (index != levelData->currentLevel) frameReport.enteredLevel = true;
+  levelData->currentLevel = index;
+}
+
+void Game::reportState() {
+  frameReport.levelGuid = levelData->getCurrentLevel().guid;
+  frameReport.levelIndex = levelData->currentLevel;
+  frameReport.playTime = playTime;
+  frameReport.position = pos;
+  frameReport.heading = angle;
 }
 
 void Game::setupLevelFrame() {

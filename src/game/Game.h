@@ -3,15 +3,17 @@
 // checkpoint it respawns at, the screen effects, the heads-up display, and
 // private copies of the level data and the sound bank. The application owns
 // one Game for the program's life, starts runs with start() and drives
-// update() and draw() once per frame.
+// update() and draw() once per frame; report() tells what each frame did.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "audio/AudioBank.h"
 #include "framework/InputState.h"
 #include "framework/ofTrueTypeFont.h"
 #include "framework/ofTypes.h"
+#include "game/FrameReport.h"
 #include "game/WallLayer.h"
 #include "level/LevelData.h"
 
@@ -25,29 +27,46 @@ class Game {
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  // Begins a run on a copy of data, in the level current there. A run needs
-  // a level: without one nothing changes and false is returned.
+  // Begins a run on a copy of data, in the level current there, unpaused.
+  // A run needs a level: without one nothing changes and false is returned.
   bool start(const LevelData& data);
+  // Begins a practice run on a copy of data in the level guid, as a run that
+  // has just arrived there: at its spawner when it has one, else where a
+  // warp from another level leads in, with the music the campaign plays
+  // there, and with its checkpoint where it begins. False, with nothing
+  // changed, when data has no such level (Practice.cpp).
+  bool startPractice(const LevelData& data, const std::string& guid);
   void reset();
   // One frame; false once the finish sequence is over.
   bool update(const InputState& current, const InputState& previous);
   void draw(const InputState& current);
+  // What the last update (or start) did and where it left the ship.
+  const FrameReport& report() const { return frameReport; }
 
   // The flight step (steering, thrust, gravity, bounds, movement) with the
   // zone scan and the hull test.
   void fly(const InputState& current, const InputState& previous);
   // A segment crosses a wall of the current level or of a solid model in it.
   bool hitsWalls(float x1, float y1, float x2, float y2) const;
-  void placeAtSpawner();
+  // Where a run in level begins: its last "spawner", else (100, 100).
+  static ofxVec2f startingPlace(const Level& level);
 
   // Zones and model events.
   void scanZones();
   void enterZone(int index);
   void handleModelEvents(int ms);
+  // What zone commands do to the run, told in the frame's report.
+  void markCheckpoint(const std::string& receiverId, const std::string& dir);
+  void jumpTo(const ofxVec2f& place);              // within the level
+  void warpTo(int level, const ofxVec2f& place);  // into the level of that index
+  void beginFinish();
 
   // Death and respawn.
   void die();
   void updateDeath();
+  // Where a respawn puts the ship: the level's index and the place in it.
+  // False when the checkpoint names no place (or there is none).
+  bool checkpointPlace(int& level, ofxVec2f& place) const;
   // Turns the ship to the checkpoint's facing letter: "u" 0, "r" 90, "l" -90,
   // "d" 180; any other letter keeps the heading.
   void faceMarkedDirection();
@@ -58,13 +77,13 @@ class Game {
   void endCycle();
   void updateEffects(int ms);
 
-  // A checkpoint newly set: the receiver's place flashes, a "checkpoint"
-  // label shows beside the ship and its effect plays (CheckpointCue.cpp).
-  void cueCheckpoint(const std::string& receiverId);
+  // A checkpoint newly set, as the frame's report tells: the receiver's
+  // place flashes, a "checkpoint" label shows beside the ship and its effect
+  // plays (CheckpointCue.cpp).
+  void cueCheckpoint();
 
-  // The hull at heading 0, and turned and placed (relative to pos).
-  ofxVec2f shape[3] = {ofxVec2f(0, -10), ofxVec2f(6, 5), ofxVec2f(-6, 5)};
-  ofxVec2f outline[3] = {shape[0], shape[1], shape[2]};
+  // The hull as last flown: turned to the heading, relative to pos.
+  ofxVec2f outline[3];
   float thrust = 0;
   LevelData* levelData;
   AudioBank* audio;
@@ -120,6 +139,9 @@ class Game {
   std::string markLevel;
   std::string markReceiver;
   std::string markDir = "u";
+  // Set: the checkpoint is this place of level markLevel, where a practice
+  // run began, rather than a receiver; no zone has marked one since.
+  std::optional<ofxVec2f> markPlace;
 
   LevelData ownData;
   AudioBank ownAudio;
@@ -135,4 +157,12 @@ class Game {
   void drawShip();
   void drawCheckpointCue();
   bool hullHitsWalls();
+  // The frame's work after the F key, from the clock on.
+  bool advance(const InputState& current, const InputState& previous);
+  // Makes the level of that index current, telling a change of level.
+  void moveToLevel(int index);
+  // The report's account of where the run stands, after a frame or a start.
+  void reportState();
+
+  FrameReport frameReport;
 };

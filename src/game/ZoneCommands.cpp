@@ -24,15 +24,8 @@ ModelRef placement(const std::string& guid, const ofxVec2f& pos) {
   return ref;
 }
 
-void mark(Game& g, const Warp& z) {
-  // The zone stays and marks again on every frame the ship is in it.
-  const std::string& level = g.levelData->getCurrentLevel().guid;
-  const bool isNew = level != g.markLevel || z.id != g.markReceiver;
-  g.markLevel = level;
-  g.markReceiver = z.id;
-  g.markDir = z.dir;
-  if (isNew) g.cueCheckpoint(z.id);
-}
+// The zone stays and marks again on every frame the ship is in it.
+void mark(Game& g, const Warp& z) { g.markCheckpoint(z.id, z.dir); }
 
 void refuel(Game& g, const Warp& z) {
   g.fuel += ofToFloat(z.id);
@@ -66,11 +59,20 @@ void face(Game& g, const Warp&) { g.faceMarkedDirection(); }
 void jumpToReceiver(Game& g, const Warp& z) {
   for (const Receiver& receiver : g.levelData->getCurrentLevel().receivers) {
     if (receiver.id != z.id) continue;
-    g.pos = receiver.pos;
-    g.levelData->resetAnimations();
-    g.audio->playEffect("warp");
+    g.jumpTo(receiver.pos);
     return;
   }
+}
+
+// A song fades the track playing out first; songAtFull switches at once.
+void startSong(Game& g, const Warp& z) {
+  g.audio->release();
+  g.audio->playSong(z.id, true);
+}
+
+void switchSong(Game& g, const Warp& z) {
+  g.audio->release();
+  g.audio->playSong(z.id, false);
 }
 
 const ZoneCommand commands[] = {
@@ -84,16 +86,8 @@ const ZoneCommand commands[] = {
     {"breaks", After::removed, [](Game& g, const Warp&) { g.vel = ofxVec2f(0, 0); }},
     {"remove", After::stays, [](Game& g, const Warp& z) { g.levelData->removeModelRefs(z.id); }},
     {"sound", After::removed, [](Game& g, const Warp& z) { g.audio->playEffect(z.id); }},
-    {"song", After::removed,
-     [](Game& g, const Warp& z) {
-       g.audio->release();
-       g.audio->playSong(z.id, true);
-     }},
-    {"songAtFull", After::removed,
-     [](Game& g, const Warp& z) {
-       g.audio->release();
-       g.audio->playSong(z.id, false);
-     }},
+    {"song", After::removed, startSong},
+    {"songAtFull", After::removed, switchSong},
     {"song_play", After::removed,
      [](Game& g, const Warp&) {
        g.audio->release();
@@ -116,13 +110,7 @@ const ZoneCommand commands[] = {
     {"cycle_siren", After::removed,
      [](Game& g, const Warp&) { g.startCycle(500, 500, ofColor(40, 0, 0), 1.0f); }},
     {"cycle_end", After::removed, [](Game& g, const Warp&) { g.endCycle(); }},
-    {"finish_it", After::removed,
-     [](Game& g, const Warp&) {
-       g.finishing = true;
-       g.finishStart = ofGetElapsedTimeMillis();
-       g.finishScale = 1.0f;
-       g.vel = ofxVec2f(0, 0);
-     }},
+    {"finish_it", After::removed, [](Game& g, const Warp&) { g.beginFinish(); }},
     {"this", After::stays, jumpToReceiver},
 };
 
@@ -134,20 +122,66 @@ void warpToLevel(Game& g, const Warp& z) {
     if (data.levels[l].guid != z.level) continue;
     for (const Receiver& receiver : data.levels[l].receivers) {
       if (receiver.id != z.id) continue;
-      data.currentLevel = static_cast<int>(l);
-      g.pos = receiver.pos;
-      data.resetAnimations();
+      g.warpTo(static_cast<int>(l), receiver.pos);
       return;
     }
   }
 }
+
+const ZoneCommand* commandOf(const std::string& text) {
+  for (const ZoneCommand& command : commands) {
+    if (text == command.word) return &command;
+  }
+  return nullptr;
+}
 }  // namespace
 
-bool isZoneCommand(const std::string& text) {
-  for (const ZoneCommand& command : commands) {
-    if (text == command.word) return true;
+bool isZoneCommand(const std::string& text) { return commandOf(text) != nullptr; }
+
+bool startsSong(const Warp& zone) {
+  const ZoneCommand* command = commandOf(zone.level);
+  return command && (command->run == startSong || command->run == switchSong);
+}
+
+bool playSongOf(Game& game, const Warp& zone) {
+  if (!startsSong(zone)) return false;
+  commandOf(zone.level)->run(game, zone);
+  return true;
+}
+
+void Game::markCheckpoint(const std::string& receiverId, const std::string& dir) {
+  const std::string& level = levelData->getCurrentLevel().guid;
+  if (markPlace || level != markLevel || receiverId != markReceiver) {
+    frameReport.reachedCheckpoint = true;
+    frameReport.checkpointReceiver = receiverId;
   }
-  return false;
+  markLevel = level;
+  markReceiver = receiverId;
+  markDir = dir;
+  markPlace.reset();
+}
+
+// Speed and heading carry through a warp.
+void Game::jumpTo(const ofxVec2f& place) {
+  pos = place;
+  levelData->resetAnimations();
+  audio->playEffect("warp");
+  frameReport.warped = true;
+}
+
+void Game::warpTo(int level, const ofxVec2f& place) {
+  moveToLevel(level);
+  pos = place;
+  levelData->resetAnimations();
+  frameReport.warped = true;
+}
+
+void Game::beginFinish() {
+  finishing = true;
+  finishStart = ofGetElapsedTimeMillis();
+  finishScale = 1.0f;
+  vel = ofxVec2f(0, 0);
+  frameReport.finished = true;
 }
 
 void Game::scanZones() {
@@ -163,13 +197,13 @@ void Game::scanZones() {
 
 void Game::enterZone(int index) {
   const Warp zone = levelData->getCurrentLevel().warps[index];  // the command may remove it
-  for (const ZoneCommand& command : commands) {
-    if (zone.level != command.word) continue;
-    command.run(*this, zone);
-    if (command.after == After::removed) levelData->removeWarp(index);
+  const ZoneCommand* command = commandOf(zone.level);
+  if (!command) {
+    warpToLevel(*this, zone);
     return;
   }
-  warpToLevel(*this, zone);
+  command->run(*this, zone);
+  if (command->after == After::removed) levelData->removeWarp(index);
 }
 
 void Game::handleModelEvents(int ms) {

@@ -4,6 +4,16 @@
 
 #include <string>
 
+class Game;
+struct Warp;
+
 // text is a zone command word (exact, case-sensitive); any other text is
 // read as the guid of a level to warp to.
 bool isZoneCommand(const std::string& text);
+
+// The zone's command starts a song ("song" fades the track playing out
+// first, "songAtFull" switches at once).
+bool startsSong(const Warp& zone);
+// Starts the song as entering the zone would; false, with nothing done,
+// when its command starts none.
+bool playSongOf(Game& game, const Warp& zone);

@@ -77,7 +77,7 @@ KeyBindings::Action KeyBindings::bind(Action action, int key) {
 
 int KeyBindings::gameCode(int key) const {
   const Action action = actionOf(key);
-  return action == actionCount ? key : actions[action].usualKey;
+  return action == actionCount ? folded(key) : actions[action].usualKey;
 }
 
 bool KeyBindings::operator==(const KeyBindings& other) const {

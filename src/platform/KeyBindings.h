@@ -35,7 +35,8 @@ class KeyBindings {
   // old key, or actionCount.
   Action bind(Action action, int key);
   // The key code the game reads when key is pressed: the usual key of its
-  // action when it is bound to one, else the key itself.
+  // action when it is bound to one, else the key itself, a letter in small
+  // case: Shift and Caps Lock do not change what a key does.
   int gameCode(int key) const;
 
   bool operator==(const KeyBindings& other) const;

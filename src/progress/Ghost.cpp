@@ -18,14 +18,12 @@
 #include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
+#include "game/Hull.h"
 #include "platform/KeepAside.h"
 #include "platform/UserPaths.h"
 
 namespace {
 constexpr size_t framesPerElement = 60;
-
-// The ship's hull at heading 0, as the game flies and draws it.
-const ofxVec2f hullShape[3] = {ofxVec2f(0, -10), ofxVec2f(6, 5), ofxVec2f(-6, 5)};
 
 bool keptAsIs(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
@@ -171,9 +169,8 @@ const Ghost::Frame* Ghost::at(size_t frame) const {
 void Ghost::draw(size_t frame) const {
   const Frame* f = at(frame);
   if (!f) return;
-  const ofxVec2f place(f->x, f->y);
   ofxVec2f hull[3];
-  for (int i = 0; i < 3; ++i) hull[i] = hullShape[i].getRotated(f->angle) + place;
+  placeHull(ofxVec2f(f->x, f->y), f->angle, hull);
   const ofColor colour = ofGetStyle().color;
   const bool filled = ofGetFill();
   ofSetColor(180, 200, 255, 90);

@@ -3,21 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "framework/ofClock.h"
 #include "game/Game.h"
 #include "progress/PlayerProgress.h"
-
-namespace {
-RunFrame frameOf(const Game& game) {
-  RunFrame frame;
-  frame.level = game.levelData->getCurrentLevel().guid;
-  frame.levelIndex = game.levelData->currentLevel;
-  frame.playTime = game.playTime;
-  frame.dying = game.dying;
-  frame.finishing = game.finishing;
-  return frame;
-}
-}  // namespace
 
 std::string splitText(float seconds) {
   if (!std::isfinite(seconds) || seconds < 0) seconds = 0;
@@ -36,18 +23,25 @@ std::string splitDifference(float seconds) {
 }
 
 void RunJourney::start(const Game& game) {
-  runSplits.start(frameOf(game));
+  const FrameReport& frame = game.report();
+  runSplits.start(frame);
   passResults.assign(1, PassResult());
-  leftAtMs = -1;
+  playTime = frame.playTime;
+  splitShownFrom = -1;
   enterLevel(runSplits.splits().back().guid);
-  recording.record(game.pos, game.angle);
+  recording.record(frame.position, frame.heading);
 }
 
-void RunJourney::update(const Game& game, bool assisted) {
-  if (game.paused || runSplits.finished()) return;
-  // Help in the frame that leaves a level counts against the level left.
-  if (assisted) passAssisted = true;
-  const RunSplits::Step step = runSplits.observe(frameOf(game));
+void RunJourney::update(const Game& game) {
+  const FrameReport& frame = game.report();
+  if (runSplits.finished()) return;
+  // Help in the frame that leaves a level counts against the level left,
+  // and F held while paused helps as well: it stops the ship and fills the
+  // tank then too.
+  if (frame.helped) passAssisted = true;
+  playTime = frame.playTime;
+  if (frame.paused) return;
+  const RunSplits::Step step = runSplits.observe(frame);
   passResults.resize(runSplits.splits().size());
   // A pass can end in the frame it began (a warp onto the finish): it is
   // entered and recorded before it is left.
@@ -61,7 +55,7 @@ void RunJourney::update(const Game& game, bool assisted) {
   } else {
     ++passFrame;
   }
-  recording.record(game.pos, game.angle);
+  recording.record(frame.position, frame.heading);
   if (lastLeftNow) leaveLevel(last);
 }
 
@@ -75,7 +69,7 @@ void RunJourney::enterLevel(const std::string& guid) {
   if (ghostsShown) replay.load(guid);
   passFrame = 0;
   passAssisted = false;
-  enteredAtMs = ofGetElapsedTimeMillis();
+  nameShownFrom = playTime;
 }
 
 void RunJourney::leaveLevel(size_t pass) {
@@ -89,7 +83,7 @@ void RunJourney::leaveLevel(size_t pass) {
     progress.save();
   }
   lastLeft = pass;
-  leftAtMs = ofGetElapsedTimeMillis();
+  splitShownFrom = playTime;
 }
 
 void RunJourney::drawGhost() const {

@@ -3,7 +3,7 @@
 // the way: the levels reached, each level's split offered as its best, the
 // ghost of each best recorded and replayed, the banners shown on entering
 // and leaving a level, and the summary shown while the ship is drawn into
-// the finish. The application feeds it the game once a frame.
+// the finish. The application shows it the game's report once a frame.
 
 #include <optional>
 #include <string>
@@ -30,9 +30,9 @@ class RunJourney {
 
   // A run has just begun on game.
   void start(const Game& game);
-  // After each frame of the run. A pass flown with F held (assisted) still
-  // reaches its level but sets no best.
-  void update(const Game& game, bool assisted);
+  // After each frame of the run, paused or not. A pass flown with help (F
+  // held) still reaches its level but sets no best.
+  void update(const Game& game);
 
   // The best's ghost, in the level's frame (the game calls it before the
   // ship), when ghosts are shown and the level has one.
@@ -48,6 +48,11 @@ class RunJourney {
     bool newBest = false;
   };
   const std::vector<PassResult>& results() const { return passResults; }
+  // How strongly the level's name (on entering it) and the last split (on
+  // leaving a level) show now: 255, fading over their last half second, 0
+  // once over. They count the run's play time, so a pause holds them.
+  int levelNameAlpha() const;
+  int splitAlpha() const;
   // The ghost being replayed in the current level (empty when none).
   const Ghost& replayed() const { return replay; }
   size_t framesInLevel() const { return passFrame; }
@@ -65,7 +70,10 @@ class RunJourney {
   Ghost recording;
   Ghost replay;
   size_t passFrame = 0;
-  int enteredAtMs = -1;
-  int leftAtMs = -1;
+  // The run's play time at the last frame, and when the banners began
+  // showing (seconds of play; below 0 for never).
+  float playTime = 0;
+  float nameShownFrom = -1;
+  float splitShownFrom = -1;
   size_t lastLeft = 0;
 };

@@ -2,8 +2,9 @@
 // split on leaving it, and the summary during the finish. The screen
 // coordinates leave the HUD's top line free.
 
+#include <cmath>
+
 #include "framework/ofAppRunner.h"
-#include "framework/ofClock.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofScreen.h"
 #include "framework/ofTrueTypeFont.h"
@@ -14,12 +15,13 @@ namespace {
 const int nameMs = 2000;
 const int splitMs = 3000;
 
-// 255 while shown, fading out over the last half second, 0 once over.
-int shownAlpha(int since, int forMs) {
+// 255 while shown, fading out over the last half second, 0 once over; since
+// and now are seconds of play.
+int shownAlpha(float since, float now, int forMs) {
   if (since < 0) return 0;
-  const int age = ofGetElapsedTimeMillis() - since;
+  const long age = std::lround((now - since) * 1000);
   if (age < 0 || age >= forMs) return 0;
-  const int left = forMs - age;
+  const int left = forMs - static_cast<int>(age);
   return left >= 500 ? 255 : 255 * left / 500;
 }
 
@@ -38,17 +40,21 @@ void setDifferenceColour(const RunJourney::PassResult& result, float seconds, in
 }
 }  // namespace
 
+int RunJourney::levelNameAlpha() const { return shownAlpha(nameShownFrom, playTime, nameMs); }
+
+int RunJourney::splitAlpha() const { return shownAlpha(splitShownFrom, playTime, splitMs); }
+
 void RunJourney::drawOverlay(ofTrueTypeFont& font) const {
   ofSetupScreen();
   if (runSplits.finished()) {
     drawSummary(font);
     return;
   }
-  if (const int a = shownAlpha(enteredAtMs, nameMs); a > 0) {
+  if (const int a = levelNameAlpha(); a > 0) {
     ofSetColor(200, 220, 255, a);
     centred(font, runSplits.splits().back().guid, 40);
   }
-  if (const int a = shownAlpha(leftAtMs, splitMs); a > 0) {
+  if (const int a = splitAlpha(); a > 0) {
     const LevelSplit& split = runSplits.splits()[lastLeft];
     const PassResult& result = passResults[lastLeft];
     std::string text = split.guid + "   " + splitText(split.seconds);

@@ -1,43 +1,41 @@
 #include "progress/RunSplits.h"
 
-void RunSplits::start(const RunFrame& frame) {
+void RunSplits::start(const FrameReport& frame) {
   *this = RunSplits();
   enter(frame);
 }
 
-void RunSplits::enter(const RunFrame& frame) {
+void RunSplits::enter(const FrameReport& frame) {
   LevelSplit pass;
-  pass.guid = frame.level;
+  pass.guid = frame.levelGuid;
   pass.enteredAt = frame.playTime;
   passes.push_back(pass);
-  levelIndex = frame.levelIndex;
 }
 
-void RunSplits::leave(const RunFrame& frame, Step& step) {
+void RunSplits::leave(const FrameReport& frame, Step& step) {
   LevelSplit& pass = passes.back();
   pass.seconds = frame.playTime - pass.enteredAt;
   pass.done = true;
   step.left.push_back(passes.size() - 1);
 }
 
-RunSplits::Step RunSplits::observe(const RunFrame& frame) {
+RunSplits::Step RunSplits::observe(const FrameReport& frame) {
   Step step;
   if (over || passes.empty()) return step;
-  if (frame.dying && !wasDying) {
+  if (frame.died) {
     ++passes.back().deaths;
     step.died = true;
   }
-  if (frame.levelIndex != levelIndex) {
-    // The ship changes level when it dies only on coming back to life, in
-    // the frame after the last dying one.
-    if (!wasDying) leave(frame, step);
+  if (frame.enteredLevel) {
+    // Only a warp leaves a level; coming back to life in another level's
+    // checkpoint abandons the pass without a time for it.
+    if (frame.warped) leave(frame, step);
     enter(frame);
     step.entered = true;
   }
-  if (frame.finishing) {
+  if (frame.finished) {
     leave(frame, step);
     over = true;
   }
-  wasDying = frame.dying;
   return step;
 }

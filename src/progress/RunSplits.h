@@ -1,19 +1,12 @@
 #pragma once
 // A run's time split by level: each pass from entering a level to leaving it
-// by a warp or the finish, with the deaths in it. It is told once a frame
-// what the game shows and infers the rest, so the game needs no hooks.
+// by a warp or the finish, with the deaths in it, read from the game's
+// report of each frame.
 
 #include <string>
 #include <vector>
 
-// What the splits need to know of one frame of a run.
-struct RunFrame {
-  std::string level;  // the current level's guid
-  int levelIndex = 0;
-  float playTime = 0;  // seconds, as the run's clock shows them
-  bool dying = false;
-  bool finishing = false;
-};
+#include "game/FrameReport.h"
 
 struct LevelSplit {
   std::string guid;
@@ -34,19 +27,18 @@ class RunSplits {
     bool died = false;
   };
 
-  // Begins a run in the frame's level.
-  void start(const RunFrame& frame);
-  Step observe(const RunFrame& frame);
+  // Begins a run in the level the report shows.
+  void start(const FrameReport& frame);
+  // The next frame of the run, paused or not.
+  Step observe(const FrameReport& frame);
 
   const std::vector<LevelSplit>& splits() const { return passes; }
   bool finished() const { return over; }
 
  private:
-  void enter(const RunFrame& frame);
-  void leave(const RunFrame& frame, Step& step);
+  void enter(const FrameReport& frame);
+  void leave(const FrameReport& frame, Step& step);
 
   std::vector<LevelSplit> passes;
-  int levelIndex = -1;
-  bool wasDying = false;
   bool over = false;
 };

@@ -3,70 +3,74 @@
 // the game test.
 
 #include "framework/ofAppRunner.h"
-#include "shell/testApp.h"
+#include "shell/EditingState.h"
+#include "shell/RunPause.h"
 
 namespace {
 constexpr int KEY_F3 = 259;
 }  // namespace
 
-bool testApp::updateEditingAids() {
+bool EditingState::updateAids() {
+  const InputState& input = parts.input;
+  const InputState& previous = parts.previous;
   if (checksList.isOpen()) {
-    if (const editor::Finding* chosen = checksList.update(input, previousInput)) goToFinding(*chosen);
+    if (const editor::Finding* chosen = checksList.update(input, previous)) goToFinding(*chosen);
     return true;
   }
-  const bool inTool = editorMode == LEVEL_TOOL || editorMode == MODEL_TOOL;
-  if (inTool && codeWentDown(input, previousInput, KEY_F3)) {
-    checksList.open(editData);
+  const bool inTool = mode == LEVEL_TOOL || mode == MODEL_TOOL;
+  if (inTool && codeWentDown(input, previous, KEY_F3)) {
+    checksList.open(parts.data);
     return true;
   }
-  help.update(input, previousInput);
+  help.update(input, previous);
   updatePlayFromHere();
   // A pause belongs to the game test it was made in: leaving the test (F1,
   // 'g', Escape) resumes it, so that no later run starts paused.
-  const bool leaving = editorMode != GAME_TEST || wentDown(input.keyEscape, previousInput.keyEscape);
-  if (game.paused && leaving) togglePause();
+  const bool leaving = mode != GAME_TEST || wentDown(input.keyEscape, previous.keyEscape);
+  if (parts.game.paused && leaving) setRunPaused(parts.game, false);
   return false;
 }
 
 // As in a game, space pauses; only a run started with 'g' returns at its end.
-void testApp::updateGameTest() {
+void EditingState::updateGameTest() {
   if (noLevelToFly) return;
-  const bool goesOn = game.update(input, previousInput);
-  if (wentDown(input.keySpace, previousInput.keySpace)) togglePause();
+  Game& game = parts.game;
+  const bool goesOn = game.update(parts.input, parts.previous);
+  if (wentDown(parts.input.keySpace, parts.previous.keySpace)) setRunPaused(game, !game.paused);
   if (!goesOn && playHere.isRunning()) backToLevelTool();
 }
 
-void testApp::updatePlayFromHere() {
-  if (editorMode != GAME_TEST) playHere.stop();  // F1 or Escape left the run
-  if (!codeWentDown(input, previousInput, 'g')) return;
-  if (editorMode == GAME_TEST && playHere.isRunning()) {
+void EditingState::updatePlayFromHere() {
+  if (mode != GAME_TEST) playHere.stop();  // F1 or Escape left the run
+  if (!codeWentDown(parts.input, parts.previous, 'g')) return;
+  if (mode == GAME_TEST && playHere.isRunning()) {
     backToLevelTool();
-  } else if (editorMode == LEVEL_TOOL) {
-    if (!playHere.start(game, editData, levelTool, input)) {
+  } else if (mode == LEVEL_TOOL) {
+    if (!playHere.start(parts.game, parts.data, parts.levelTool, parts.input)) {
       status.show("no level to fly");
       return;
     }
-    editorMode = GAME_TEST;
+    mode = GAME_TEST;
     noLevelToFly = false;
     ofHideCursor();
   }
 }
 
-void testApp::backToLevelTool() {
+void EditingState::backToLevelTool() {
   playHere.stop();
-  editorMode = LEVEL_TOOL;
+  mode = LEVEL_TOOL;
   ofShowCursor();
 }
 
 // From either tool: the places are places of levels.
-void testApp::goToFinding(const editor::Finding& finding) {
+void EditingState::goToFinding(const editor::Finding& finding) {
   if (finding.level < 0) return;
-  showFinding(finding, editData, levelTool, ofGetWidth(), ofGetHeight());
-  editorMode = LEVEL_TOOL;
+  showFinding(finding, parts.data, parts.levelTool, ofGetWidth(), ofGetHeight());
+  mode = LEVEL_TOOL;
 }
 
-void testApp::drawEditingAids() {
-  if (editorMode == GAME_TEST && game.paused) drawGameTestPaused();
-  help.draw(editorMode);
+void EditingState::drawAids() {
+  if (mode == GAME_TEST && parts.game.paused) drawGameTestPaused();
+  help.draw(mode);
   if (checksList.isOpen()) checksList.draw();
 }

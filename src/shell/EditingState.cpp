@@ -1,63 +1,62 @@
-// The editing state: the keyboard and window belong to the game test, the
-// level tool or the modeling tool; the application handles the keys common
-// to all three and forwards the mouse to the tool of editorMode.
+#include "shell/EditingState.h"
 
 #include <string>
 
 #include "framework/ofAppRunner.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
+#include "framework/ofTrueTypeFont.h"
 #include "platform/WritableData.h"
-#include "shell/testApp.h"
 
 namespace {
 // Longer than other messages: it is said once, on entering.
 constexpr int recoveryHintMs = 10000;
-}
+constexpr int KEY_CTRL_S = 19, KEY_CTRL_L = 12, KEY_CTRL_N = 14, KEY_CTRL_D = 4;
+}  // namespace
 
-void testApp::enterEditing() {
-  // The levels are opened once; after that what is being edited, saved or
-  // not, stays in memory until the program ends.
+EditingState::EditingState(const Parts& parts) : parts(parts) {}
+
+void EditingState::enter() {
   if (!editSetOpened) openEditSet();
   const std::string hint = editedFile.recoveryHint();
   if (!hint.empty()) status.show(hint, recoveryHintMs);
-  editing = true;
-  editorMode = LEVEL_TOOL;
-  ofShowCursor();
+  mode = LEVEL_TOOL;
 }
 
-void testApp::openEditSet() {
+void EditingState::openEditSet() {
   editedFile.saveInto(editorSaveFolder());
-  const std::string trouble = editedFile.open(editData);
+  const std::string trouble = editedFile.open(parts.data);
   if (!trouble.empty()) status.show(trouble);
   editSetOpened = true;
 }
 
-void testApp::startGameTest() {
-  noLevelToFly = !game.start(editData);
+void EditingState::startGameTest() {
+  noLevelToFly = !parts.game.start(parts.data);
   if (noLevelToFly) ofLog(OF_WARNING, "game test: the edited set has no level to fly");
 }
 
-void testApp::updateEditing() {
+bool EditingState::update() {
+  const InputState& input = parts.input;
+  const InputState& previous = parts.previous;
   // While a question is open nothing else moves; the window still draws.
   if (prompt.isOpen()) {
     prompt.pollTerminal();
-    return;
+    return true;
   }
-  if (updateEditingAids()) return;  // the F3 list has the keys while it is open
-  switch (editorMode) {
+  if (updateAids()) return true;  // the F3 list has the keys while it is open
+  switch (mode) {
     case GAME_TEST: updateGameTest(); break;
-    case LEVEL_TOOL: levelTool.update(input, previousInput); break;
-    case MODEL_TOOL: modelTool.update(input, previousInput); break;
+    case LEVEL_TOOL: parts.levelTool.update(input, previous); break;
+    case MODEL_TOOL: parts.modelTool.update(input, previous); break;
     default: break;
   }
-  if (codeWentDown(input, previousInput, 19)) {  // Ctrl+S: saves whatever the checks find
-    status.show(editedFile.save(editData) + problemsNote(editData));
+  if (codeWentDown(input, previous, KEY_CTRL_S)) {  // saves whatever the checks find
+    status.show(editedFile.save(parts.data) + problemsNote(parts.data));
   }
-  if (codeWentDown(input, previousInput, 12)) askFileToLoad();                       // Ctrl+L
+  if (codeWentDown(input, previous, KEY_CTRL_L)) askFileToLoad();
   // In the tools only: the game test flies a copy and keeps the keys.
-  if (editorMode != GAME_TEST) editHistory.update(input, previousInput, editData);
-  if (wentDown(input.keyA, previousInput.keyA)) {
+  if (mode != GAME_TEST) history.update(input, previous, parts.data);
+  if (wentDown(input.keyA, previous.keyA)) {
     smoothLines = !smoothLines;
     if (smoothLines) {
       ofEnableSmoothing();
@@ -65,40 +64,41 @@ void testApp::updateEditing() {
       ofDisableSmoothing();
     }
   }
-  if (wentDown(input.keyEscape, previousInput.keyEscape)) {
-    editorMode = GAME_TEST;
-    editing = false;
-    ofHideCursor();
+  if (wentDown(input.keyEscape, previous.keyEscape)) {
+    mode = GAME_TEST;
+    return false;
   }
+  return true;
 }
 
-void testApp::drawEditing() {
-  switch (editorMode) {
+void EditingState::draw() {
+  switch (mode) {
     case GAME_TEST:
       if (noLevelToFly) {
         drawNoLevelToFly();
       } else {
-        game.draw(input);
+        parts.game.draw(parts.input);
       }
       break;
-    case LEVEL_TOOL: levelTool.draw(input); break;
-    case MODEL_TOOL: modelTool.draw(input); break;
+    case LEVEL_TOOL: parts.levelTool.draw(parts.input); break;
+    case MODEL_TOOL: parts.modelTool.draw(parts.input); break;
     default: break;
   }
-  status.draw(editedFile.path(), editedFile.unsaved(editData));
-  drawEditingAids();  // over the status line, under a question
+  status.draw(editedFile.path(), editedFile.unsaved(parts.data));
+  drawAids();  // over the status line, under a question
   prompt.draw();
 }
 
-void testApp::askFileToLoad() {
+void EditingState::askFileToLoad() {
   prompt.ask("load file: ", [this](const std::string& name) {
-    status.show(editedFile.load(editData, name));
-    editHistory.loaded(editData);
+    status.show(editedFile.load(parts.data, name));
+    history.loaded(parts.data);
   });
 }
 
 // Said in the window, in the menu's colour, instead of the last run's picture.
-void testApp::drawNoLevelToFly() {
+void EditingState::drawNoLevelToFly() {
+  ofTrueTypeFont& font = parts.font;
   const int w = ofGetWidth(), h = ofGetHeight();
   ofSetColor(255, 211, 0);
   auto centred = [&](const std::string& text, int y) {
@@ -108,57 +108,68 @@ void testApp::drawNoLevelToFly() {
   centred("F1 -> level tool", h / 2 + 20);
 }
 
-// Runs on every key press event, so key repeat repeats all but F1.
-void testApp::editingKeyPressed(int key) {
-  if (checksList.isOpen()) return;  // its keys are its own
-  if (wentDown(input.keyF1, previousInput.keyF1)) {
-    editorMode += 1;
-    if (editorMode == 3) {
-      editorMode = GAME_TEST;
-      startGameTest();
-    }
-    if (editorMode == GAME_TEST) {
-      ofHideCursor();
-    } else {
-      ofShowCursor();
-    }
+void EditingState::switchTool() {
+  mode += 1;
+  if (mode == 3) {
+    mode = GAME_TEST;
+    startGameTest();
   }
-  if (key == 358) editData.getCurrentModel().nextFrame();
-  if (key == 356) editData.getCurrentModel().prevFrame();
-  const bool levels = editorMode == LEVEL_TOOL, models = editorMode == MODEL_TOOL;
-  if (key == '>') {
-    if (levels) editData.nextLevel();
-    if (models) editData.nextModel();
+  if (mode == GAME_TEST) {
+    ofHideCursor();
+  } else {
+    ofShowCursor();
   }
-  if (key == '<') {
-    if (levels) editData.prevLevel();
-    if (models) editData.prevModel();
-  }
-  if (key == 14) {  // Ctrl+N
-    if (levels) editData.addLevel();
-    if (models) editData.addModel();
-  }
-  if (key == 4) {  // Ctrl+D
-    if (levels) editData.removeLevel();
-    if (models) editData.removeModel();
-  }
-  // F9 held until the key repeats: the flag was set at the last update too.
-  if (input.keyF9 && previousInput.keyF9) resetFlightDefaults();
 }
 
-void testApp::forwardMouse(MouseEvent event, int button) {
+void EditingState::keyPressed(int key) {
+  if (checksList.isOpen()) return;  // its keys are its own
+  const InputState& input = parts.input;
+  if (wentDown(input.keyF1, parts.previous.keyF1)) switchTool();
+  LevelData& data = parts.data;
+  if (key == KEY_RIGHT) data.getCurrentModel().nextFrame();
+  if (key == KEY_LEFT) data.getCurrentModel().prevFrame();
+  const bool levels = mode == LEVEL_TOOL, models = mode == MODEL_TOOL;
+  if (key == '>') {
+    if (levels) data.nextLevel();
+    if (models) data.nextModel();
+  }
+  if (key == '<') {
+    if (levels) data.prevLevel();
+    if (models) data.prevModel();
+  }
+  if (key == KEY_CTRL_N) {
+    if (levels) data.addLevel();
+    if (models) data.addModel();
+  }
+  if (key == KEY_CTRL_D) {
+    if (levels) data.removeLevel();
+    if (models) data.removeModel();
+  }
+  // F9 held until the key repeats: the flag was set at the last update too.
+  if (input.keyF9 && parts.previous.keyF9) parts.resetFlightDefaults();
+}
+
+void EditingState::forwardMouse(MouseEvent event, int button) {
   const bool pan = event == MouseEvent::dragged && button == 2;
   const bool click = event != MouseEvent::dragged && button == 0;
   if (!pan && !click) return;
   if (prompt.isOpen() && event == MouseEvent::pressed) return;  // no new gesture under a question
   if (checksList.isOpen() && event == MouseEvent::pressed) return;
-  if (editorMode == LEVEL_TOOL) {
-    if (pan) levelTool.pan(input, previousInput);
-    if (click && event == MouseEvent::pressed) levelTool.mousePressed(input, previousInput);
-    if (click && event == MouseEvent::released) levelTool.mouseReleased(input, previousInput);
-  } else if (editorMode == MODEL_TOOL) {
-    if (pan) modelTool.pan(input, previousInput);
-    if (click && event == MouseEvent::pressed) modelTool.mousePressed(input, previousInput);
-    if (click && event == MouseEvent::released) modelTool.mouseReleased(input, previousInput);
+  const InputState& input = parts.input;
+  const InputState& previous = parts.previous;
+  auto forward = [&](auto& tool) {
+    if (pan) tool.pan(input, previous);
+    if (click && event == MouseEvent::pressed) tool.mousePressed(input, previous);
+    if (click && event == MouseEvent::released) tool.mouseReleased(input, previous);
+  };
+  if (mode == LEVEL_TOOL) forward(parts.levelTool);
+  if (mode == MODEL_TOOL) forward(parts.modelTool);
+}
+
+void EditingState::keepUnsavedEdits() {
+  if (!editSetOpened || !editedFile.unsaved(parts.data)) return;
+  if (editedFile.writeRecovery(parts.data)) {
+    ofLog(OF_WARNING, "the unsaved edits of %s are kept in %s: Ctrl+L recovered loads them",
+          editedFile.path().c_str(), editedFile.recoveryPath().c_str());
   }
 }

@@ -93,15 +93,17 @@ void KeysScreen::draw(ofTrueTypeFont& font, const Settings& settings) const {
     } else {
       ofSetColor(255, 170, 0, 160);
     }
-    const VolumeRow* volume = volumeRow(row);
-    const auto action = static_cast<KeyBindings::Action>(row);
-    std::string value;
-    if (volume) {
+    std::string label, value;
+    if (const VolumeRow* volume = volumeRow(row)) {
+      label = volume->label;
       value = ofToString(settings.*volume->field);
     } else {
+      // Only the actions' rows name an action: past them the enum has no value.
+      const auto action = static_cast<KeyBindings::Action>(row);
+      label = KeyBindings::info(action).label;
       value = row == selected && waiting ? "press a key" : keyName(settings.keys.key(action));
     }
-    font.drawString(volume ? volume->label : KeyBindings::info(action).label, 120, y);
+    font.drawString(label, 120, y);
     font.drawString(value, 320, y);
   }
   const float bottom = static_cast<float>(ofGetHeight() - 10);

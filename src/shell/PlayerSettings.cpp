@@ -47,9 +47,10 @@ void testApp::applySettings() {
   game.ownAudio.setMasterVolumes(settings.musicVolume / 100.0f, settings.effectsVolume / 100.0f);
 }
 
-void testApp::openKeysScreen() {
-  keysScreen.open();
-  choosingKeys = true;
+void testApp::toggleSetting(bool Settings::*setting) {
+  settings.*setting = !(settings.*setting);
+  settings.save();
+  applySettings();
 }
 
 void testApp::updateKeysScreen() {
@@ -58,11 +59,8 @@ void testApp::updateKeysScreen() {
       applySettings();
       settings.save();
       break;
-    case KeysScreen::Step::back:
-      choosingKeys = false;
-      break;
-    case KeysScreen::Step::none:
-      break;
+    case KeysScreen::Step::back: enter(Screen::title); break;
+    case KeysScreen::Step::none: break;
   }
 }
 
@@ -74,5 +72,5 @@ void testApp::toggleFullscreen() {
 
 // The editors and the keys screen take keys as the keyboard gives them.
 int testApp::gameKey(int key) const {
-  return editing || choosingKeys ? key : settings.keys.gameCode(key);
+  return editing() || choosingKeys() ? key : settings.keys.gameCode(key);
 }

@@ -17,14 +17,12 @@ void testApp::setup() {
   ofSetFrameRate(60);
   ofSetColor(0, 255, 0);
   ofEnableAlphaBlending();
-  smoothLines = false;
+  editor.smoothLines = false;
   ofHideCursor();
-  fading = false;
-  fadeAlpha = 0;
-  editing = playing = scoreScreen = false;
+  shown = Screen::title;
+  fade = LoadingFade();
   scores.clearNewMarks();
-  blinkTime = 0;
-  blinkOn = false;
+  scoreScreen = ScoreScreen();
 
   XmlSettings xml;
   if (xml.loadFile("font.xml")) {
@@ -41,14 +39,13 @@ void testApp::setup() {
   editData = LevelData();
   levelTool.data = &editData;
   modelTool.data = &editData;
-  levelTool.prompt = &prompt;
-  modelTool.prompt = &prompt;
+  levelTool.prompt = &editor.prompt;
+  modelTool.prompt = &editor.prompt;
   game.start(editData);
-  editorMode = 1;
-  lineWidth = 1;
+  editor.mode = EditingState::LEVEL_TOOL;
   resetFlightDefaults();
-  pauseFade = 0;
-  logoData.load("logo.xml");
+  pauseOverlay = PauseOverlay();
+  title.load();
   game.ownAudio.playSong("menu", true);
   scores.setDefaults();
   scores.load();
@@ -56,10 +53,10 @@ void testApp::setup() {
   loadSettings();
   // The editors' game test flies no run of the journey: no ghost there.
   game.drawBeforeShip = [this] {
-    if (playing) journey.drawGhost();
+    if (playing()) journey.drawGhost();
   };
-  if (editOnStart) enterEditing();
-  if (!levelOnStart.empty() && !editing) startPracticeFromOption();
+  if (editOnStart) enter(Screen::editing);
+  if (!levelOnStart.empty() && !editing()) startPracticeFromOption();
 }
 
 void testApp::resetFlightDefaults() {
@@ -74,205 +71,140 @@ void testApp::resetFlightDefaults() {
 void testApp::update() {
   // The pads' keys are pressed before anything reads input; a stick or A
   // means flight wherever a ship flies (a run or the editors' game test).
-  gamepad.poll(input, editing ? editorMode == GAME_TEST : playing);
+  gamepad.poll(input, editing() ? editor.flying() : playing());
   if (ofGetWidth() != 530 || ofGetHeight() != 370) ofSetWindowShape(530, 370);
   game.ownAudio.update();
-  if (editing) {
-    updateEditing();
-  } else {
-    if (playing) {
-      updateGame();
-    } else if (choosingLevel) {
-      updateLevelList();
-    } else if (choosingKeys) {
-      updateKeysScreen();
-    } else if (scoreScreen) {
-      updateScoreScreen();
-    } else {
-      updateTitle();
-    }
-    updateFade();
+  const Screen at = shown;
+  switch (at) {
+    case Screen::title: updateTitle(title.update(input, previousInput)); break;
+    case Screen::loading: updateTitle(title.updateWhileLoading(input, previousInput)); break;
+    case Screen::levelList: updateLevelList(); break;
+    case Screen::keys: updateKeysScreen(); break;
+    case Screen::game:
+    case Screen::pause: updateGame(); break;
+    case Screen::scores:
+      if (scoreScreen.update(input, previousInput, scores) == ScoreScreen::Step::back) {
+        enter(Screen::title);
+      }
+      break;
+    case Screen::editing:
+      if (!editor.update()) enter(Screen::title);
+      break;
   }
+  // The fade runs on every screen but the editors'.
+  if (at != Screen::editing) updateFade();
   endFrame(input, previousInput);
+}
+
+void testApp::updateTitle(TitleMenu::Choice choice) {
+  switch (choice) {
+    case TitleMenu::Choice::start:
+      if (shown == Screen::title) practiceLevel.clear();
+      enter(Screen::loading);
+      fade.restart();
+      break;
+    case TitleMenu::Choice::scores: enter(Screen::scores); break;
+    case TitleMenu::Choice::levels: openLevelList(); break;
+    case TitleMenu::Choice::keys:
+      keysScreen.open();
+      enter(Screen::keys);
+      break;
+    case TitleMenu::Choice::edit: enter(Screen::editing); break;
+    case TitleMenu::Choice::ghosts: toggleSetting(&Settings::ghosts); break;
+    case TitleMenu::Choice::calm: toggleSetting(&Settings::calm); break;
+    case TitleMenu::Choice::quit: std::exit(0);
+    case TitleMenu::Choice::none: break;
+  }
 }
 
 void testApp::updateGame() {
   // The game stops the ship and fills the tank while F is held, paused or not.
   if (input.keyF) runAssisted = true;
   const bool running = game.update(input, previousInput);
-  journey.update(game, input.keyF);
+  journey.update(game);
+  // A run that is over takes no more keys: the pause belongs to runs.
   if (!running) {
-    game.ownAudio.release();
-    game.ownAudio.playSong("menu", true);
-    playing = false;
-    if (!practiceLevel.empty()) {
-      endPractice();
-      return;
-    }
-    scoreScreen = true;
-    recordRun();
-  }
-  if (wentDown(input.keyEscape, previousInput.keyEscape)) togglePause();
-  if (wentDown(input.keySpace, previousInput.keySpace)) togglePause();
-  if (game.paused && wentDown(input.keyQ, previousInput.keyQ)) {
-    game.paused = false;
-    playing = false;
-    runAssisted = false;
-    returnToMenuMusic();
-    game.ownAudio.resumeSong();
-    if (!practiceLevel.empty()) endPractice();
-  }
-}
-
-void testApp::recordRun() {
-  nameEntry.clear();
-  // The rows typed into are this run's alone.
-  scores.clearNewMarks();
-  if (!runAssisted) {
-    scores.insert(game.playTime, game.fuel, nameEntry.name());
+    endRun();
     return;
   }
-  ofLog(OF_NOTICE, "a run flown with F held is not entered in the high scores");
-}
-
-void testApp::togglePause() {
-  game.paused = !game.paused;
-  if (game.paused) {
-    game.ownAudio.pauseSong();
-  } else {
-    game.ownAudio.resumeSong();
-  }
-}
-
-void testApp::returnToMenuMusic() {
-  game.ownAudio.release();
-  game.ownAudio.playSong("menu", true);
-}
-
-void testApp::updateScoreScreen() {
-  if (wentDown(input.keyEscape, previousInput.keyEscape)) {
-    // A name typed but not yet written with Enter is not lost.
-    if (nameTypedUnsaved) scores.save();
-    nameTypedUnsaved = false;
-    scoreScreen = false;
-    scores.clearNewMarks();
-    runAssisted = false;
-  }
-  if (wentDown(input.keyEnter, previousInput.keyEnter)) {
-    scores.save();
-    nameTypedUnsaved = false;
-  }
-}
-
-void testApp::updateTitle() {
-  logoData.update(true, false);
-  // Enter held through two updates, not a went-down test.
-  if (input.lastKey == 13 && previousInput.lastKey == 13) {
-    fading = true;
-    fadeAlpha = 0;
-  }
-  // Once the fade to a run is under way, the run is what comes next.
-  if (!fading) {
-    if (wentDown(input.keyS, previousInput.keyS)) scoreScreen = true;
-    if (wentDown(input.keyE, previousInput.keyE)) enterEditing();
-    updateTitleSwitches();
-  }
-  if (wentDown(input.keyEscape, previousInput.keyEscape)) std::exit(0);
+  // Escape and space together toggle twice: nothing changes.
+  const bool toggle = wentDown(input.keyEscape, previousInput.keyEscape) !=
+                      wentDown(input.keySpace, previousInput.keySpace);
+  if (toggle) enter(shown == Screen::pause ? Screen::game : Screen::pause);
+  if (shown == Screen::pause && wentDown(input.keyQ, previousInput.keyQ)) endRun();
 }
 
 void testApp::updateFade() {
-  if (fading) {
-    fadeAlpha += 5;
-  } else {
-    fadeAlpha -= 10;
-    if (fadeAlpha < 0) fadeAlpha = 0;
-  }
-  if (fading && fadeAlpha > 255) {
-    fading = false;
-    playing = practiceLevel.empty() ? startRun() : startPracticeRun(practiceLevel);
-  }
-}
-
-bool testApp::startRun() {
-  // A run plays the saved levels; the ones being edited stay as they are.
-  LevelData saved{LevelData::Empty{}};
-  if (!saved.load("data.xml")) {
-    ofLog(OF_ERROR, "cannot start a run without %s", ofToDataPath("data.xml").c_str());
-    return false;
-  }
-  if (!game.start(saved)) {
-    ofLog(OF_ERROR, "cannot start a run: %s holds no level", ofToDataPath("data.xml").c_str());
-    return false;
-  }
-  runAssisted = false;
-  journey.start(game);
-  return true;
+  if (!fade.step(fading())) return;
+  const bool started = practiceLevel.empty() ? startRun() : startPracticeRun(practiceLevel);
+  enter(started ? Screen::game : Screen::title);
 }
 
 void testApp::draw() {
   ofSetLineWidth(static_cast<float>(lineWidth));
-  if (editing) {
-    drawEditing();
-  } else if (playing) {
-    game.draw(input);
-    journey.drawOverlay(font);
-    drawPauseOverlay();
-  } else if (choosingLevel) {
-    levelList.draw(font);
-  } else if (choosingKeys) {
-    keysScreen.draw(font, settings);
-  } else if (scoreScreen) {
-    drawScores();
-  } else {
-    drawTitle();
+  switch (shown) {
+    case Screen::title:
+    case Screen::loading: title.draw(font, settings); break;
+    case Screen::levelList: levelList.draw(font); break;
+    case Screen::keys: keysScreen.draw(font, settings); break;
+    case Screen::game:
+    case Screen::pause:
+      game.draw(input);
+      journey.drawOverlay(font);
+      pauseOverlay.draw(font, settings, shown == Screen::pause);
+      break;
+    case Screen::scores: scoreScreen.draw(font, scores); break;
+    case Screen::editing: editor.draw(); break;
   }
-  drawFadeOverlay();
+  fade.draw(font, fading());
 }
 
 void testApp::keyPressed(int key) {
   // An open question takes every key typed; nothing else sees them.
-  if (prompt.keyPressed(key)) return;
-  if (key == KEY_F11) toggleFullscreen();
+  if (editor.prompt.keyPressed(key)) return;
   // A letter typed into the name is that letter, whatever it is bound to.
-  const bool named = scoreScreen && !editing && typeName(key);
+  const bool named = shown == Screen::scores && scoreScreen.keyPressed(key, scores);
   const int code = named ? key : gameKey(key);
-  keysDownAs[key] = code;
-  input.pressKey(code);
-  gamepad.keyboardPressed(code);
-  if (editing) editingKeyPressed(key);
+  // A key repeat takes nothing new: it keeps what its first press took.
+  const bool repeat = heldKeys.press(key, code);
+  if (!repeat) {
+    if (key == KEY_F11) toggleFullscreen();
+    input.pressKey(code);
+    gamepad.keyboardPressed(code);
+  }
+  if (editing()) editor.keyPressed(key);
 }
 
 void testApp::keyReleased(int key) {
-  const auto down = keysDownAs.find(key);
-  const int code = down != keysDownAs.end() ? down->second : gameKey(key);
-  if (down != keysDownAs.end()) keysDownAs.erase(down);
-  for (int released : {key, code}) {
-    input.releaseKey(released);
-    gamepad.keyboardReleased(released);
+  for (int code : heldKeys.release(key)) {
+    input.releaseKey(code);
+    gamepad.keyboardReleased(code);
   }
+}
+
+void testApp::windowFocusLost() {
+  // The window hears no release of what is let go elsewhere.
+  for (int code : heldKeys.releaseAll()) gamepad.keyboardReleased(code);
+  const bool dragging = input.mouseLeft;
+  input.releaseAll();
+  if (dragging && editing()) editor.forwardMouse(EditingState::MouseEvent::released, 0);
 }
 
 void testApp::mouseMoved(int x, int y) { input.moveMouse(x, y); }
 
 void testApp::mouseDragged(int x, int y, int button) {
   input.pressButton(button, x, y);
-  forwardMouse(MouseEvent::dragged, button);
+  editor.forwardMouse(EditingState::MouseEvent::dragged, button);
 }
 
 void testApp::mousePressed(int x, int y, int button) {
   input.pressButton(button, x, y);
-  forwardMouse(MouseEvent::pressed, button);
+  editor.forwardMouse(EditingState::MouseEvent::pressed, button);
 }
 
 void testApp::mouseReleased(int x, int y, int button) {
   input.releaseButton(button, x, y);
-  forwardMouse(MouseEvent::released, button);
+  editor.forwardMouse(EditingState::MouseEvent::released, button);
 }
 
-void testApp::exit() {
-  if (!editSetOpened || !editedFile.unsaved(editData)) return;
-  if (editedFile.writeRecovery(editData)) {
-    ofLog(OF_WARNING, "the unsaved edits of %s are kept in %s: Ctrl+L recovered loads them",
-          editedFile.path().c_str(), editedFile.recoveryPath().c_str());
-  }
-}
+void testApp::exit() { editor.keepUnsavedEdits(); }

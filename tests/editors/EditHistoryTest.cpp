@@ -155,7 +155,7 @@ struct History : AppFixture {
     tap('e');
   }
   std::string saved() { return savedFile(scratch, app->editData); }
-  size_t steps() const { return app->editHistory.undoCount(); }
+  size_t steps() const { return app->editor.history.undoCount(); }
   void hold(int key, int frames) {
     press(key);
     update(frames);
@@ -189,7 +189,7 @@ struct History : AppFixture {
   // On the model's first frame: the level tool animated it.
   void toModelTool() {
     tap(257);
-    ASSERT_EQ(app->editorMode, 2);
+    ASSERT_EQ(app->editor.mode, 2);
     app->editData.models[0].currentFrame = 0;
   }
 };
@@ -282,7 +282,7 @@ TEST_F(History, ALoadedFileStartsANewHistoryAndAFailedLoadKeepsIt) {
   EXPECT_EQ(steps(), 1u);
   tap(26);
   tap(25);
-  ASSERT_EQ(app->editHistory.redoCount(), 0u);
+  ASSERT_EQ(app->editor.history.redoCount(), 0u);
   answer(12, "other");
   EXPECT_EQ(app->editData.levels[0].walls.size(), 1u);  // loaded
   EXPECT_EQ(steps(), 0u);

@@ -34,7 +34,7 @@ struct EditingAids : AppFixture {
   void SetUp() override {
     AppFixture::SetUp();
     tap('e');
-    ASSERT_TRUE(app->editing);
+    ASSERT_TRUE(app->editing());
     app->editData = twoLevels();
   }
   Level& edited(int level) { return app->editData.levels[level]; }
@@ -45,25 +45,25 @@ struct EditingAids : AppFixture {
 TEST_F(EditingAids, F3ListsTheFindingsAndEnterShowsThePlaceInTheLevelTool) {
   edited(0).warps.push_back(zone(0, 0, 20, 20, "nowhere"));
   tap(F3);
-  ASSERT_TRUE(app->checksList.isOpen());
-  ASSERT_EQ(app->checksList.findings().size(), 2u);
+  ASSERT_TRUE(app->editor.checksList.isOpen());
+  ASSERT_EQ(app->editor.checksList.findings().size(), 2u);
   tap(DOWN);
   tap(DOWN);  // stays on the last row
-  EXPECT_EQ(app->checksList.selected(), 1);
+  EXPECT_EQ(app->editor.checksList.selected(), 1);
   tap(ENTER);
-  EXPECT_FALSE(app->checksList.isOpen());
-  EXPECT_EQ(app->editorMode, 1);
+  EXPECT_FALSE(app->editor.checksList.isOpen());
+  EXPECT_EQ(app->editor.mode, 1);
   EXPECT_EQ(app->editData.currentLevel, 1);
   // The reference at (300, 200) in the middle of the 530 by 370 window.
   EXPECT_EQ(app->levelTool.offset.x, -35);
   EXPECT_EQ(app->levelTool.offset.y, -15);
 
   tap(257);  // F1: the modeling tool, whose list leads to the level tool too
-  ASSERT_EQ(app->editorMode, 2);
+  ASSERT_EQ(app->editor.mode, 2);
   tap(F3);
   tap(UP);
   tap(ENTER);
-  EXPECT_EQ(app->editorMode, 1);
+  EXPECT_EQ(app->editor.mode, 1);
   EXPECT_EQ(app->editData.currentLevel, 0);
 }
 
@@ -73,18 +73,18 @@ TEST_F(EditingAids, EnterOnAFindingAboutTheWholeSetMovesNothing) {
   app->levelTool.offset = ofxVec2f(3, 4);
   tap(257);
   tap(F3);
-  ASSERT_EQ(app->checksList.findings().size(), 1u);
-  ASSERT_EQ(app->checksList.findings()[0].level, -1);
+  ASSERT_EQ(app->editor.checksList.findings().size(), 1u);
+  ASSERT_EQ(app->editor.checksList.findings()[0].level, -1);
   tap(ENTER);
-  EXPECT_FALSE(app->checksList.isOpen());
-  EXPECT_EQ(app->editorMode, 2);
+  EXPECT_FALSE(app->editor.checksList.isOpen());
+  EXPECT_EQ(app->editor.mode, 2);
   EXPECT_EQ(app->editData.currentLevel, 0);
   EXPECT_EQ(app->levelTool.offset.x, 3);
 }
 
 TEST_F(EditingAids, KeysAndClicksWhileTheListIsOpenReachNeitherToolNorEditor) {
   tap(F3);
-  ASSERT_TRUE(app->checksList.isOpen());
+  ASSERT_TRUE(app->editor.checksList.isOpen());
   const bool gravity = edited(0).gravity;
   for (int key : {int{'2'}, int{'>'}, 14 /* Ctrl+N */, int{'g'}, 257 /* F1 */, F2}) tap(key);
   press('x');
@@ -97,28 +97,28 @@ TEST_F(EditingAids, KeysAndClicksWhileTheListIsOpenReachNeitherToolNorEditor) {
   EXPECT_EQ(app->editData.currentLevel, 0);
   EXPECT_EQ(app->editData.levels.size(), 2u);
   EXPECT_TRUE(edited(0).receivers.empty());
-  EXPECT_EQ(app->editorMode, 1);
-  EXPECT_FALSE(app->help.isShown());
+  EXPECT_EQ(app->editor.mode, 1);
+  EXPECT_FALSE(app->editor.help.isShown());
 
   tap(ESCAPE);  // closes the list and does not leave the editor
-  EXPECT_FALSE(app->checksList.isOpen());
-  EXPECT_TRUE(app->editing);
+  EXPECT_FALSE(app->editor.checksList.isOpen());
+  EXPECT_TRUE(app->editing());
   tap('2');
   EXPECT_NE(edited(0).gravity, gravity);
   tap(F3);
   tap(F3);  // F3 closes it too
-  EXPECT_FALSE(app->checksList.isOpen());
-  EXPECT_TRUE(app->editing);
+  EXPECT_FALSE(app->editor.checksList.isOpen());
+  EXPECT_TRUE(app->editing());
 }
 
 TEST_F(EditingAids, CtrlSSavesAndSaysHowManyProblemsTheChecksFind) {
   tap(19);
-  EXPECT_NE(app->status.message().find("saved data/data.xml"), std::string::npos) << app->status.message();
-  EXPECT_NE(app->status.message().find("; 1 problem (F3)"), std::string::npos) << app->status.message();
+  EXPECT_NE(app->editor.status.message().find("saved data/data.xml"), std::string::npos) << app->editor.status.message();
+  EXPECT_NE(app->editor.status.message().find("; 1 problem (F3)"), std::string::npos) << app->editor.status.message();
   EXPECT_NE(scratch.read("data/data.xml").find("guid=\"ghost\""), std::string::npos);
   edited(1).modelRefs.clear();
   tap(19);
-  EXPECT_NE(app->status.message().find("; no problems"), std::string::npos) << app->status.message();
+  EXPECT_NE(app->editor.status.message().find("; no problems"), std::string::npos) << app->editor.status.message();
 }
 
 TEST_F(EditingAids, GFliesAFreshCopyFromTheMouseAndGGoesBackToTheSameView) {
@@ -127,7 +127,7 @@ TEST_F(EditingAids, GFliesAFreshCopyFromTheMouseAndGGoesBackToTheSameView) {
   edited(1).warps.push_back(zone(150, 100, 60, 60, "shake", "100"));  // one-shot, under the ship
   mouseAt(200, 150);
   tap('g');
-  ASSERT_EQ(app->editorMode, 0);
+  ASSERT_EQ(app->editor.mode, 0);
   EXPECT_FALSE(window.cursorShown);
   EXPECT_EQ(app->game.levelData->currentLevel, 1);
   EXPECT_TRUE(app->game.levelData->levels[1].warps.size() == 1u) << "the shake zone fired in the copy";
@@ -137,7 +137,7 @@ TEST_F(EditingAids, GFliesAFreshCopyFromTheMouseAndGGoesBackToTheSameView) {
 
   update(10);
   tap('g');
-  EXPECT_EQ(app->editorMode, 1);
+  EXPECT_EQ(app->editor.mode, 1);
   EXPECT_TRUE(window.cursorShown);
   EXPECT_EQ(app->editData.currentLevel, 1);
   EXPECT_EQ(app->levelTool.offset.x, 20);
@@ -147,18 +147,18 @@ TEST_F(EditingAids, GFliesAFreshCopyFromTheMouseAndGGoesBackToTheSameView) {
 TEST_F(EditingAids, GWithoutALevelStaysInTheLevelToolAndSaysWhy) {
   app->editData = LevelData{LevelData::Empty{}};
   tap('g');
-  EXPECT_EQ(app->editorMode, 1);
-  EXPECT_EQ(app->status.message(), "no level to fly");
+  EXPECT_EQ(app->editor.mode, 1);
+  EXPECT_EQ(app->editor.status.message(), "no level to fly");
 }
 
 TEST_F(EditingAids, TheEndOfARunFromHereReturnsToTheLevelTool) {
   app->editData.currentLevel = 1;
   mouseAt(300, 200);  // inside the finish
   tap('g');
-  ASSERT_EQ(app->editorMode, 0);
+  ASSERT_EQ(app->editor.mode, 0);
   ASSERT_TRUE(app->game.finishing);
   update(5500 / 16 + 2);
-  EXPECT_EQ(app->editorMode, 1);
+  EXPECT_EQ(app->editor.mode, 1);
   EXPECT_EQ(app->editData.currentLevel, 1);
 }
 
@@ -166,7 +166,7 @@ TEST_F(EditingAids, TheEndOfARunFromHereReturnsToTheLevelTool) {
 // there as in a game.
 TEST_F(EditingAids, SpacePausesTheGameTestAndLeavingItResumes) {
   tap('g');
-  ASSERT_EQ(app->editorMode, 0);
+  ASSERT_EQ(app->editor.mode, 0);
   tap(' ');
   ASSERT_TRUE(app->game.paused);
   const float playTime = app->game.playTime;
@@ -176,27 +176,27 @@ TEST_F(EditingAids, SpacePausesTheGameTestAndLeavingItResumes) {
   EXPECT_FALSE(app->game.paused);
   tap(' ');
   tap('g');  // back to the level tool: the pause ends with the test
-  EXPECT_EQ(app->editorMode, 1);
+  EXPECT_EQ(app->editor.mode, 1);
   EXPECT_FALSE(app->game.paused);
 
   tap(257);
   tap(257);  // F1 twice: a game test from the modeling tool
-  ASSERT_EQ(app->editorMode, 0);
+  ASSERT_EQ(app->editor.mode, 0);
   tap(' ');
   EXPECT_TRUE(app->game.paused);
   tap('g');
-  EXPECT_EQ(app->editorMode, 0);
+  EXPECT_EQ(app->editor.mode, 0);
   tap(ESCAPE);
-  EXPECT_FALSE(app->editing);
+  EXPECT_FALSE(app->editing());
   EXPECT_FALSE(app->game.paused);
 }
 
 TEST_F(EditingAids, F2ShowsAndHidesTheKeysInEveryMode) {
   for (int mode = 0; mode < 3; ++mode) {
     tap(F2);
-    EXPECT_TRUE(app->help.isShown()) << mode;
+    EXPECT_TRUE(app->editor.help.isShown()) << mode;
     tap(F2);
-    EXPECT_FALSE(app->help.isShown()) << mode;
+    EXPECT_FALSE(app->editor.help.isShown()) << mode;
     tap(257);
   }
 }

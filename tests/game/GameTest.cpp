@@ -60,3 +60,12 @@ TEST_F(GameRun, EffectsCarryOverIntoTheNextRun) {
   frames(40);
   EXPECT_FALSE(game->flashDone);
 }
+
+TEST_F(GameRun, AStartClearsThePause) {
+  start(emptyLevel());
+  game->paused = true;
+  start(emptyLevel());
+  EXPECT_FALSE(game->paused);
+  frames(10);
+  EXPECT_NEAR(game->playTime, 0.16f, 1e-4);
+}

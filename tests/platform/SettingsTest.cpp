@@ -63,6 +63,8 @@ TEST(KeyBindings, ABoundKeyArrivesAsItsActionsUsualKeyAndOtherKeysAsThemselves) 
       {KEY_ENTER, KEY_SPACE}, {KEY_SPACE, KEY_ENTER}, {KEY_RIGHT, KEY_RIGHT},
       {KEY_UP, KEY_UP},     // bound to nothing now: still itself
       {'q', 'q'},           {'z', 'z'},             {'k', 'k'},
+      // Shift or Caps Lock on a letter bound to nothing: still the letter.
+      {'S', 's'},           {'K', 'k'},             {'*', '*'},
   };
   for (const Case& c : cases) EXPECT_EQ(keys.gameCode(c.pressed), c.arrives) << c.pressed;
   EXPECT_EQ(keys.key(KeyBindings::start), KEY_SPACE);

@@ -1,20 +1,23 @@
 // A run's journey through the levels, flown by script on the hand-driven
 // clock: splits on warps and the finish, deaths, bests kept per user, the
-// ghost of a best replayed frame for frame, and practice starts.
+// ghost of a best replayed frame for frame, help, the banners' timing and
+// practice runs.
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "progress/Ghost.h"
 #include "progress/PlayerProgress.h"
-#include "progress/Practice.h"
 #include "progress/RunJourney.h"
 #include "support/GameFixture.h"
 #include "support/ScopedEnvironment.h"
 
 namespace {
 // "one": the ship starts at (100, 100) on checkpoint "a"; a warp at
-// (300, 100) leads to "two" at receiver "in" (50, 50), where the finish waits
-// at (400, 200). Neither level has gravity or a spawner.
+// (300, 100) leads to "two" at receiver "in" (50, 50), where a wall stands
+// across x = 200 from y 140 to 180 and the finish waits at (400, 200).
+// Neither level has gravity or a spawner.
 LevelData twoLevels(bool checkpointInTwo = true) {
   LevelData data = GameFixture::emptyLevel();
   Level& one = data.levels[0];
@@ -25,6 +28,7 @@ LevelData twoLevels(bool checkpointInTwo = true) {
   two.guid = "two";
   two.gravity = two.friction = false;
   two.receivers = {Receiver{ofxVec2f(50, 50), "in"}};
+  two.walls.emplace_back(200, 140, 200, 180, 255, 255, 255, 'w');
   if (checkpointInTwo) two.warps.push_back(zone(40, 40, 20, 20, "mark", "in", "u"));
   two.warps.push_back(zone(400, 200, 20, 20, "finish_it"));
   data.currentLevel = 0;
@@ -41,9 +45,9 @@ struct Journey : GameFixture {
     start(data);
     journey.start(*game);
   }
-  void step(bool assisted = false) {
+  void step() {
     frame();
-    journey.update(*game, assisted);
+    journey.update(*game);
   }
   void steps(int n) {
     for (int i = 0; i < n; ++i) step();
@@ -63,10 +67,13 @@ struct Journey : GameFixture {
     game->pos = ofxVec2f(410, 210);
     step();
   }
-  // A death and the half second until the ship is back.
+  // A crash into the wall of "two" and the half second until the ship is
+  // back: 40 frames.
   void dieAndReturn() {
-    game->die();
-    steps(40);
+    game->pos = ofxVec2f(200, 160);
+    step();
+    ASSERT_TRUE(game->dying);
+    steps(39);
   }
 };
 
@@ -131,14 +138,42 @@ TEST_F(Journey, ComingBackToLifeInAnEarlierLevelIsNoSplitOfTheLevelLeft) {
   EXPECT_FALSE(progress.bestTime("two"));
 }
 
-TEST_F(Journey, APassFlownWithHelpReachesItsLevelButSetsNoBest) {
+// F stops the ship and fills the tank, paused or not: either way the pass
+// was helped.
+TEST_F(Journey, APassFlownWithHelpReachesItsLevelButSetsNoBestNorGhost) {
+  for (const bool paused : {false, true}) {
+    begin(twoLevels());
+    game->paused = paused;
+    current.keyF = true;
+    step();
+    current.keyF = false;
+    game->paused = false;
+    warpToTwo();
+    finish();
+    EXPECT_TRUE(progress.hasReached("one")) << paused;
+    EXPECT_FALSE(progress.bestTime("one")) << paused;
+    EXPECT_FALSE(std::filesystem::exists(Ghost::path("one"))) << paused;
+    EXPECT_TRUE(progress.bestTime("two")) << paused;
+  }
+}
+
+// The banners count the run's own clock: a pause holds them as they were.
+TEST_F(Journey, TheLevelsNameAndTheSplitShowForAWhileOfPlayNotThroughAPause) {
   begin(twoLevels());
-  step(true);
+  EXPECT_EQ(journey.levelNameAlpha(), 255);
+  EXPECT_EQ(journey.splitAlpha(), 0) << "no level left yet";
+  flyAcross(5);
   warpToTwo();
-  finish();
-  EXPECT_TRUE(progress.hasReached("one"));
-  EXPECT_FALSE(progress.bestTime("one"));
-  EXPECT_TRUE(progress.bestTime("two"));
+  game->paused = true;
+  steps(600);  // ten seconds
+  game->paused = false;
+  EXPECT_EQ(journey.levelNameAlpha(), 255) << "the name of the level entered";
+  EXPECT_EQ(journey.splitAlpha(), 255) << "the split of the level left";
+  steps(130);  // two seconds of play since the warp, and a little
+  EXPECT_EQ(journey.levelNameAlpha(), 0);
+  EXPECT_EQ(journey.splitAlpha(), 255);
+  steps(60);  // three seconds
+  EXPECT_EQ(journey.splitAlpha(), 0);
 }
 
 TEST_F(Journey, TheBestPassIsReplayedFrameForFrameInTheNextRun) {
@@ -166,22 +201,9 @@ TEST_F(Journey, TheBestPassIsReplayedFrameForFrameInTheNextRun) {
   EXPECT_TRUE(journey.replayed().empty());
 }
 
-TEST_F(Journey, PracticeStartsWhereAWarpArrivesOrAtTheSpawner) {
-  LevelData data = twoLevels();
-  ASSERT_TRUE(startPractice(*game, data, "two"));
-  EXPECT_EQ(game->levelData->currentLevel, 1);
-  EXPECT_TRUE(game->pos.x == 50 && game->pos.y == 50) << game->pos.x << "," << game->pos.y;
-
-  data.levels[1].modelRefs.push_back(placed("spawner", 200, 220));
-  ASSERT_TRUE(startPractice(*game, data, "two"));
-  EXPECT_TRUE(game->pos.x == 200 && game->pos.y == 220) << game->pos.x << "," << game->pos.y;
-
-  game->pos = ofxVec2f(1, 2);
-  EXPECT_FALSE(startPractice(*game, data, "three"));
-  EXPECT_TRUE(game->pos.x == 1 && game->pos.y == 2) << game->pos.x << "," << game->pos.y;
-
-  // A practice run is split like any other, from the level it began in.
-  ASSERT_TRUE(startPractice(*game, twoLevels(), "two"));
+// A practice run is split like any other, from the level it began in.
+TEST_F(Journey, APracticeRunIsSplitFromTheLevelItBeganIn) {
+  ASSERT_TRUE(game->startPractice(twoLevels(), "two"));
   journey.start(*game);
   step();
   finish();

@@ -18,12 +18,12 @@ struct AppFlow : AppFixture {
     update(2);
     release(13);
     update(51);
-    ASSERT_TRUE(app->playing);
+    ASSERT_TRUE(app->playing());
   }
   void quitToTitle() {
     tap(27);
     tap('q');
-    ASSERT_FALSE(app->playing);
+    ASSERT_FALSE(app->playing());
   }
 };
 
@@ -36,9 +36,9 @@ struct FinishedRun : AppFlow {
     if (holdF) press('f');
     update(3);
     if (holdF) release('f');
-    for (int i = 0; i < 400 && app->playing; ++i) update();
-    ASSERT_TRUE(app->scoreScreen);
-    ASSERT_FALSE(app->playing);
+    for (int i = 0; i < 400 && app->playing(); ++i) update();
+    ASSERT_TRUE(app->showingScores());
+    ASSERT_FALSE(app->playing());
   }
 };
 }  // namespace
@@ -46,29 +46,29 @@ struct FinishedRun : AppFlow {
 TEST_F(AppFlow, EnterHeldThroughTwoUpdatesFadesIntoAGameOnThe51stUpdateAfterRelease) {
   press(13);
   update();
-  EXPECT_FALSE(app->fading);  // one update is a tap, not a hold
+  EXPECT_FALSE(app->fading());  // one update is a tap, not a hold
   update();
-  EXPECT_TRUE(app->fading);
-  EXPECT_EQ(app->fadeAlpha, 5);
+  EXPECT_TRUE(app->fading());
+  EXPECT_EQ(app->fade.alpha, 5);
   update();
-  EXPECT_EQ(app->fadeAlpha, 5);  // set back to 0 while Enter is held
+  EXPECT_EQ(app->fade.alpha, 5);  // set back to 0 while Enter is held
   release(13);
   update(50);
-  EXPECT_FALSE(app->playing);
-  EXPECT_EQ(app->fadeAlpha, 255);
+  EXPECT_FALSE(app->playing());
+  EXPECT_EQ(app->fade.alpha, 255);
   update();
-  EXPECT_TRUE(app->playing);
-  EXPECT_FALSE(app->fading);
+  EXPECT_TRUE(app->playing());
+  EXPECT_FALSE(app->fading());
   EXPECT_EQ(app->game.levelData->getCurrentLevel().guid, "l1");  // loaded from data.xml
   update(26);
-  EXPECT_EQ(app->fadeAlpha, 0);
+  EXPECT_EQ(app->fade.alpha, 0);
 }
 
 TEST_F(AppFlow, ATapShorterThanTwoUpdatesStartsNothing) {
   tap(13);
   update(60);
-  EXPECT_FALSE(app->fading);
-  EXPECT_FALSE(app->playing);
+  EXPECT_FALSE(app->fading());
+  EXPECT_FALSE(app->playing());
 }
 
 TEST_F(AppFlow, EscapeAndSpaceTogglePauseAndTogetherCancelOut) {
@@ -86,12 +86,12 @@ TEST_F(AppFlow, EscapeAndSpaceTogglePauseAndTogetherCancelOut) {
 TEST_F(AppFlow, QFromThePauseReturnsToTheTitle) {
   startGame();
   tap('q');  // not paused: q does nothing
-  EXPECT_TRUE(app->playing);
+  EXPECT_TRUE(app->playing());
   tap(27);
   tap('q');
-  EXPECT_FALSE(app->playing);
+  EXPECT_FALSE(app->playing());
   EXPECT_FALSE(app->game.paused);
-  EXPECT_FALSE(app->scoreScreen);
+  EXPECT_FALSE(app->showingScores());
 }
 
 TEST_F(AppFlow, ARunWithoutALevelIsRefusedAndTheTitleStays) {
@@ -107,11 +107,11 @@ TEST_F(AppFlow, ARunWithoutALevelIsRefusedAndTheTitleStays) {
     release(13);
     update(51);
     const std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_FALSE(app->playing);
+    EXPECT_FALSE(app->playing());
     EXPECT_NE(out.find("OF_ERROR: cannot start a run"), std::string::npos) << out;
     EXPECT_NE(out.find("data/data.xml"), std::string::npos) << out;
     update(30);
-    EXPECT_EQ(app->fadeAlpha, 0);  // the title fades back in
+    EXPECT_EQ(app->fade.alpha, 0);  // the title fades back in
   }
 }
 
@@ -121,14 +121,14 @@ TEST_F(AppFlow, EAndSDoNothingWhileTheFadeToARunIsUnderWay) {
     update(2);
     release(13);
     update();
-    ASSERT_TRUE(app->fading);
+    ASSERT_TRUE(app->fading());
     tap(key);
-    EXPECT_FALSE(app->editing) << char(key);
-    EXPECT_FALSE(app->scoreScreen) << char(key);
+    EXPECT_FALSE(app->editing()) << char(key);
+    EXPECT_FALSE(app->showingScores()) << char(key);
     update(51 - 3);
-    EXPECT_TRUE(app->playing) << char(key);
+    EXPECT_TRUE(app->playing()) << char(key);
     quitToTitle();
-    EXPECT_FALSE(app->scoreScreen) << char(key);  // q leads to the title
+    EXPECT_FALSE(app->showingScores()) << char(key);  // q leads to the title
   }
 }
 
@@ -137,13 +137,13 @@ TEST_F(FinishedRun, ARunWithFHeldIsShownAsAssistedAndNotRecorded) {
   const std::string before = scratch.read("data/high.dat");
   const std::vector<float> times = app->scores.bestTimes, fuel = app->scores.bestFuel;
   playToTheEnd(true);
-  EXPECT_TRUE(app->runAssisted);
+  EXPECT_TRUE(app->scoreScreen.assisted);
   EXPECT_EQ(app->scores.bestTimes, times);
   EXPECT_EQ(app->scores.bestFuel, fuel);
   EXPECT_FALSE(app->scores.newRecord);
   EXPECT_EQ(scratch.read("data/high.dat"), before);
   tap(27);
-  EXPECT_FALSE(app->runAssisted);  // the next visit to the scores is a plain one
+  EXPECT_FALSE(app->scoreScreen.assisted);  // the next visit to the scores is a plain one
 }
 
 TEST_F(FinishedRun, AnAssistedRunQuitFromThePauseLeavesNoMarkAndAPlainRunIsRecorded) {
@@ -151,10 +151,10 @@ TEST_F(FinishedRun, AnAssistedRunQuitFromThePauseLeavesNoMarkAndAPlainRunIsRecor
   tap('f');
   quitToTitle();
   tap('s');
-  EXPECT_FALSE(app->runAssisted);
+  EXPECT_FALSE(app->scoreScreen.assisted);
   tap(27);
   playToTheEnd(false);
-  EXPECT_FALSE(app->runAssisted);
+  EXPECT_FALSE(app->scoreScreen.assisted);
   EXPECT_TRUE(app->scores.newRecord);
   EXPECT_EQ(app->scores.newTimeRow, 0);
   EXPECT_EQ(scratch.read("data/high.dat").size(), 70u);
@@ -162,11 +162,11 @@ TEST_F(FinishedRun, AnAssistedRunQuitFromThePauseLeavesNoMarkAndAPlainRunIsRecor
 
 TEST_F(AppFlow, ScoreScreenFromTheTitleAndBack) {
   tap('s');
-  EXPECT_TRUE(app->scoreScreen);
+  EXPECT_TRUE(app->showingScores());
   tap(13);  // Enter writes the table
   EXPECT_EQ(scratch.read("data/high.dat").size(), 70u);
   tap(27);
-  EXPECT_FALSE(app->scoreScreen);
+  EXPECT_FALSE(app->showingScores());
 }
 
 TEST_F(AppFlow, TheWindowIsHeldAt530By370) {

@@ -10,11 +10,11 @@ struct Editing : AppFixture {
   void prepareData() override { scratch.write("data/data.xml", readFixture("level/full_set.xml")); }
   void enter() {
     tap('e');
-    ASSERT_TRUE(app->editing);
+    ASSERT_TRUE(app->editing());
   }
   void leave() {
     tap(27);
-    ASSERT_FALSE(app->editing);
+    ASSERT_FALSE(app->editing());
   }
   void addLevel() {
     press(14);  // Ctrl+N
@@ -27,16 +27,16 @@ struct Editing : AppFixture {
 
 TEST_F(Editing, EOnTheTitleOpensTheLevelToolOnTheGamesLevels) {
   enter();
-  EXPECT_EQ(app->editorMode, 1);
+  EXPECT_EQ(app->editor.mode, 1);
   EXPECT_TRUE(window.cursorShown);
   EXPECT_EQ(app->editData.levels[0].guid, "cave");
   EXPECT_EQ(app->levelTool.data, &app->editData);
   tap(27);
-  EXPECT_FALSE(app->editing);
-  EXPECT_EQ(app->editorMode, 0);
+  EXPECT_FALSE(app->editing());
+  EXPECT_EQ(app->editor.mode, 0);
   EXPECT_FALSE(window.cursorShown);
   update(5);
-  EXPECT_FALSE(app->scoreScreen);  // the Escape that left editing did not quit or act again
+  EXPECT_FALSE(app->showingScores());  // the Escape that left editing did not quit or act again
 }
 
 TEST_F(Editing, WithoutADataFileTheEditorOpensOnAFreshSet) {
@@ -44,7 +44,7 @@ TEST_F(Editing, WithoutADataFileTheEditorOpensOnAFreshSet) {
   testing::internal::CaptureStdout();
   tap('e');
   const std::string log = testing::internal::GetCapturedStdout();
-  EXPECT_TRUE(app->editing);
+  EXPECT_TRUE(app->editing());
   EXPECT_EQ(app->editData.levels.size(), 1u);
   EXPECT_NE(log.find("could not load data/data.xml"), std::string::npos) << log;
 }
@@ -62,7 +62,7 @@ TEST_F(Editing, EditsStayInMemoryWhenTheEditorIsLeftAndEnteredAgain) {
   update(2);
   release(13);
   update(51);
-  ASSERT_TRUE(app->playing);
+  ASSERT_TRUE(app->playing());
   EXPECT_EQ(app->game.levelData->levels.size(), 2u);
   tap(27);
   tap('q');
@@ -95,19 +95,19 @@ TEST_F(Editing, F1CyclesToolsAndRestartsTheGameTestOnlyWhenItWraps) {
   update();
   app->keyReleased(257);
   update();
-  EXPECT_EQ(app->editorMode, 2);
+  EXPECT_EQ(app->editor.mode, 2);
   EXPECT_TRUE(window.cursorShown);
   app->keyPressed(257);
   update();
   app->keyReleased(257);
   update();
-  EXPECT_EQ(app->editorMode, 0);
+  EXPECT_EQ(app->editor.mode, 0);
   EXPECT_FALSE(window.cursorShown);
   EXPECT_EQ(app->game.levelData->getCurrentLevel().guid, "edited");
   app->editData.levels[0].guid = "later";
   app->keyPressed(257);
   update();
-  EXPECT_EQ(app->editorMode, 1);
+  EXPECT_EQ(app->editor.mode, 1);
   EXPECT_EQ(app->game.levelData->getCurrentLevel().guid, "edited");  // not restarted
 }
 
@@ -151,9 +151,9 @@ TEST_F(Editing, CtrlLOfANameThatDoesNotLoadKeepsTheEditedLevels) {
   type("nosuchfile\r");
   testing::internal::GetCapturedStdout();
   EXPECT_EQ(app->editData.levels[0].guid, "mine");
-  EXPECT_EQ(app->status.message().rfind("could not load data/nosuchfile.xml: ", 0), 0u)
-      << app->status.message();
-  EXPECT_EQ(app->editedFile.name(), "data.xml");
+  EXPECT_EQ(app->editor.status.message().rfind("could not load data/nosuchfile.xml: ", 0), 0u)
+      << app->editor.status.message();
+  EXPECT_EQ(app->editor.editedFile.name(), "data.xml");
 }
 
 TEST_F(Editing, AClickOnTheTitleReachesTheLevelToolButNotTheNextGame) {
@@ -168,6 +168,6 @@ TEST_F(Editing, AClickOnTheTitleReachesTheLevelToolButNotTheNextGame) {
   update(2);
   app->keyReleased(13);
   update(51);
-  ASSERT_TRUE(app->playing);
+  ASSERT_TRUE(app->playing());
   EXPECT_EQ(app->game.levelData->levels[0].guid, "cave");  // from data.xml
 }

@@ -18,7 +18,7 @@ struct EditorFiles : AppFixture {
   }
   void enter() {
     tap('e');
-    ASSERT_TRUE(app->editing);
+    ASSERT_TRUE(app->editing());
   }
   void ctrl(int code) {
     press(code);
@@ -40,14 +40,14 @@ struct EditorFiles : AppFixture {
 TEST_F(EditorFiles, KeysTypedIntoAQuestionReachNothingElse) {
   enter();
   tap('$');
-  ASSERT_TRUE(app->prompt.isOpen());
+  ASSERT_TRUE(app->editor.prompt.isOpen());
   const bool gravity = app->editData.levels[0].gravity;
   for (int key : std::vector<int>{'w', '2', 257 /* F1 */, '>', 14 /* Ctrl+N */, 19 /* Ctrl+S */}) tap(key);
   type("\b\b\b\b\b");
   tap(27);  // Escape cancels the question and stays in the editor
-  EXPECT_FALSE(app->prompt.isOpen());
-  EXPECT_TRUE(app->editing);
-  EXPECT_EQ(app->editorMode, 1);
+  EXPECT_FALSE(app->editor.prompt.isOpen());
+  EXPECT_TRUE(app->editing());
+  EXPECT_EQ(app->editor.mode, 1);
   EXPECT_EQ(app->editData.levels.size(), 2u);
   EXPECT_EQ(app->editData.currentLevel, 0);
   EXPECT_EQ(app->editData.levels[0].gravity, gravity);
@@ -64,14 +64,14 @@ TEST_F(EditorFiles, CtrlSWritesBackTheFileCtrlLLoadedAndNothingElse) {
   enter();
   ctrl(12);
   type("logo\r");
-  EXPECT_EQ(app->status.message(), "loaded data/logo.xml");
-  EXPECT_FALSE(app->editedFile.unsaved(app->editData));
+  EXPECT_EQ(app->editor.status.message(), "loaded data/logo.xml");
+  EXPECT_FALSE(app->editor.editedFile.unsaved(app->editData));
   drawWall();
-  EXPECT_TRUE(app->editedFile.unsaved(app->editData));
+  EXPECT_TRUE(app->editor.editedFile.unsaved(app->editData));
   ctrl(19);
-  const std::string said = app->status.message();  // the checks may add their count
+  const std::string said = app->editor.status.message();  // the checks may add their count
   EXPECT_EQ(said.rfind("saved data/logo.xml (copy save_2.xml)", 0), 0u) << said;
-  EXPECT_FALSE(app->editedFile.unsaved(app->editData));
+  EXPECT_FALSE(app->editor.editedFile.unsaved(app->editData));
   EXPECT_EQ(scratch.read("data/data.xml"), campaign);
   EXPECT_FALSE(scratch.exists("data/save_6.xml"));
   EXPECT_NE(scratch.read("data/logo.xml").find("x1=\"10\" y1=\"10\" x2=\"60\""), std::string::npos);
@@ -97,13 +97,13 @@ TEST_F(EditorFiles, QuittingWithUnsavedEditsKeepsThemForTheNextTime) {
   const fs::path data = scratch.path() + "/data/data.xml";
   fs::last_write_time(data, fs::last_write_time(data) - std::chrono::seconds(10));
   enter();
-  EXPECT_EQ(app->status.message(), "unsaved edits of data.xml kept: Ctrl+L recovered");
+  EXPECT_EQ(app->editor.status.message(), "unsaved edits of data.xml kept: Ctrl+L recovered");
   ctrl(12);
   type("recovered\r");
-  EXPECT_TRUE(app->editedFile.unsaved(app->editData));
+  EXPECT_TRUE(app->editor.editedFile.unsaved(app->editData));
   ctrl(19);
   EXPECT_NE(scratch.read("data/data.xml").find("x1=\"10\" y1=\"10\""), std::string::npos);
   tap(27);
   tap('e');
-  EXPECT_EQ(app->status.message().find("recovered"), std::string::npos) << "saved since";
+  EXPECT_EQ(app->editor.status.message().find("recovered"), std::string::npos) << "saved since";
 }

@@ -27,12 +27,12 @@ struct PadFlow : AppFixture {
   void startRunWithA() {
     pad.press(SDL_CONTROLLER_BUTTON_A);
     update();
-    EXPECT_FALSE(app->fading) << "a single update is not yet a hold";
+    EXPECT_FALSE(app->fading()) << "a single update is not yet a hold";
     update();
-    ASSERT_TRUE(app->fading) << "A held through two updates starts the fade";
+    ASSERT_TRUE(app->fading()) << "A held through two updates starts the fade";
     pad.release(SDL_CONTROLLER_BUTTON_A);
-    for (int i = 0; i < 100 && !app->playing; ++i) update();
-    ASSERT_TRUE(app->playing);
+    for (int i = 0; i < 100 && !app->playing(); ++i) update();
+    ASSERT_TRUE(app->playing());
   }
   // Frames until the ship's turn has died away.
   void settle() { update(60); }
@@ -125,7 +125,7 @@ TEST_F(PluggedInAtStart, StartPausesAndResumesAndBackThenLeavesThePausedRun) {
   }
   pad.press(SDL_CONTROLLER_BUTTON_BACK);
   update();
-  EXPECT_FALSE(app->playing) << "back to the title";
+  EXPECT_FALSE(app->playing()) << "back to the title";
 }
 
 TEST_F(PluggedInAtStart, APadLettingGoLeavesAKeyTheKeyboardHolds) {
@@ -168,8 +168,8 @@ TEST_F(PadFlow, APadPluggedInDuringARunIsPickedUp) {
   press(KEY_ENTER);
   update(2);
   release(KEY_ENTER);
-  for (int i = 0; i < 100 && !app->playing; ++i) update();
-  ASSERT_TRUE(app->playing);
+  for (int i = 0; i < 100 && !app->playing(); ++i) update();
+  ASSERT_TRUE(app->playing());
   EXPECT_EQ(app->gamepad.count(), 0);
 
   ASSERT_TRUE(pad.plugIn());
@@ -183,7 +183,7 @@ TEST_F(PadFlow, APadPluggedInDuringARunIsPickedUp) {
 
 TEST_F(PadOnTheList, TheDpadChoosesAPracticeLevelAndAStartsItWhileBGoesBack) {
   tap('l');
-  ASSERT_TRUE(app->choosingLevel);
+  ASSERT_TRUE(app->choosingLevel());
   auto padTap = [&](SDL_GameControllerButton button) {
     pad.press(button);
     update();
@@ -195,13 +195,13 @@ TEST_F(PadOnTheList, TheDpadChoosesAPracticeLevelAndAStartsItWhileBGoesBack) {
   padTap(SDL_CONTROLLER_BUTTON_DPAD_UP);
   padTap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
   padTap(SDL_CONTROLLER_BUTTON_B);
-  EXPECT_FALSE(app->choosingLevel) << "B is Escape: back to the title";
+  EXPECT_FALSE(app->choosingLevel()) << "B is Escape: back to the title";
 
   tap('l');
-  ASSERT_TRUE(app->choosingLevel);
+  ASSERT_TRUE(app->choosingLevel());
   EXPECT_EQ(app->levelList.chosen(), "second");
   padTap(SDL_CONTROLLER_BUTTON_A);
-  for (int i = 0; i < 100 && !app->playing; ++i) update();
-  ASSERT_TRUE(app->playing);
+  for (int i = 0; i < 100 && !app->playing(); ++i) update();
+  ASSERT_TRUE(app->playing());
   EXPECT_EQ(app->practiceLevel, "second");
 }

@@ -17,17 +17,17 @@ struct JourneyFlow : AppFixture {
   void prepareData() override { scratch.write("data/data.xml", readFixture("finish/data.xml")); }
 
   void runToItsEnd() {
-    for (int i = 0; i < 400 && app->playing; ++i) update();
-    ASSERT_FALSE(app->playing);
+    for (int i = 0; i < 400 && app->playing(); ++i) update();
+    ASSERT_FALSE(app->playing());
   }
   void playCampaignRun() {
     press(KEY_ENTER);
     update(2);
     release(KEY_ENTER);
     update(51);
-    ASSERT_TRUE(app->playing);
+    ASSERT_TRUE(app->playing());
     runToItsEnd();
-    ASSERT_TRUE(app->scoreScreen);
+    ASSERT_TRUE(app->showingScores());
   }
   void typeKeys(const std::string& keys) {
     for (char c : keys) tap(c == '<' ? static_cast<int>(KEY_BACKSPACE) : c);
@@ -35,10 +35,10 @@ struct JourneyFlow : AppFixture {
   // 'l' on the title, then Enter on the first row, and the fade.
   void practiseFirstListed() {
     tap('l');
-    ASSERT_TRUE(app->choosingLevel);
+    ASSERT_TRUE(app->choosingLevel());
     tap(KEY_ENTER);
     update(52);
-    ASSERT_TRUE(app->playing);
+    ASSERT_TRUE(app->playing());
     ASSERT_EQ(app->practiceLevel, "end");
   }
   std::string nameInFile(size_t row, size_t column) {
@@ -77,12 +77,12 @@ TEST_F(JourneyFlow, ANameTypedIsKeptWhenEscapeLeavesAndTheTitlesScoresTakeNoName
   playCampaignRun();
   typeKeys("zz");
   tap(27);
-  ASSERT_FALSE(app->scoreScreen);
+  ASSERT_FALSE(app->showingScores());
   EXPECT_EQ(nameInFile(0, 0), "ZZ ");
 
   const std::string before = scratch.read("data/high.dat");
   tap('s');
-  ASSERT_TRUE(app->scoreScreen);
+  ASSERT_TRUE(app->showingScores());
   typeKeys("qq");
   tap(KEY_ENTER);
   EXPECT_EQ(scratch.read("data/high.dat"), before);
@@ -93,21 +93,21 @@ TEST_F(JourneyFlow, APracticeRunReturnsToTheListAndNeverEntersTheTables) {
   const std::string before = scratch.read("data/high.dat");
   practiseFirstListed();
   runToItsEnd();
-  EXPECT_FALSE(app->scoreScreen);
-  EXPECT_TRUE(app->choosingLevel);
+  EXPECT_FALSE(app->showingScores());
+  EXPECT_TRUE(app->choosingLevel());
   EXPECT_EQ(scratch.read("data/high.dat"), before);
   EXPECT_TRUE(app->progress.bestTime("end"));
 
   // q from the pause leads back to the list as well; Escape to the title.
   tap(KEY_ENTER);
   update(52);
-  ASSERT_TRUE(app->playing);
+  ASSERT_TRUE(app->playing());
   tap(' ');
   tap('q');
-  EXPECT_FALSE(app->playing);
-  EXPECT_TRUE(app->choosingLevel);
+  EXPECT_FALSE(app->playing());
+  EXPECT_TRUE(app->choosingLevel());
   tap(27);
-  EXPECT_FALSE(app->choosingLevel);
+  EXPECT_FALSE(app->choosingLevel());
   EXPECT_EQ(scratch.read("data/high.dat"), before);
 }
 
@@ -129,15 +129,15 @@ TEST_F(JourneyFlow, GhostsAndCalmModeSwitchOnTheTitleAndAreRemembered) {
 
 TEST_F(FromTheCommandLine, ALevelNamedStartsAPracticeRunThatEndsAtTheTitle) {
   startWith("end");
-  ASSERT_TRUE(app->playing);
+  ASSERT_TRUE(app->playing());
   runToItsEnd();
-  EXPECT_FALSE(app->scoreScreen);
-  EXPECT_FALSE(app->choosingLevel);
+  EXPECT_FALSE(app->showingScores());
+  EXPECT_FALSE(app->choosingLevel());
   EXPECT_FALSE(scratch.exists("data/high.dat"));
 }
 
 TEST_F(FromTheCommandLine, AnUnknownLevelIsSaidAndTheTitleShows) {
   startWith("nowhere");
-  EXPECT_FALSE(app->playing);
+  EXPECT_FALSE(app->playing());
   EXPECT_NE(setupLog.find("\"nowhere\""), std::string::npos) << setupLog;
 }

@@ -36,13 +36,6 @@ struct KeysFlow : AppFixture {
     app->setup();
     testing::internal::GetCapturedStdout();
   }
-  void startRun() {
-    press(KEY_ENTER);
-    update(2);
-    release(KEY_ENTER);
-    update(51);
-    ASSERT_TRUE(app->playing);
-  }
   void rebind(int row, int key) {
     for (int i = 0; i < row; ++i) tap(KEY_DOWN);
     tap(KEY_ENTER);
@@ -66,13 +59,13 @@ struct FromAnOlderRecord : KeysFlow {
 
 TEST_F(KeysFlow, AKeyReboundOnTheKeysScreenFliesTheShipAndIsRemembered) {
   tap('k');
-  ASSERT_TRUE(app->choosingKeys);
+  ASSERT_TRUE(app->choosingKeys());
   rebind(KeyBindings::thrust, 'w');
   EXPECT_FALSE(app->keysScreen.waiting);
   EXPECT_EQ(app->settings.keys.key(KeyBindings::thrust), 'w');
   EXPECT_TRUE(saved("thrust = w"));
   tap(KEY_ESCAPE);  // leaves the keys screen, not the game
-  ASSERT_FALSE(app->choosingKeys);
+  ASSERT_FALSE(app->choosingKeys());
 
   startRun();
   press('w');
@@ -99,11 +92,11 @@ TEST_F(KeysFlow, EscapeKeepsTheOldKeyAndKeysKeptForTheMenuAreRefused) {
   tap(KEY_ESCAPE);
   EXPECT_FALSE(app->keysScreen.waiting);
   // Asserted: on the title, the next Escape would end the program.
-  ASSERT_TRUE(app->choosingKeys) << "the Escape that ends the wait stays on the screen";
+  ASSERT_TRUE(app->choosingKeys()) << "the Escape that ends the wait stays on the screen";
   EXPECT_EQ(app->settings.keys.key(KeyBindings::turnLeft), KEY_LEFT);
   EXPECT_FALSE(scratch.exists(settingsFile)) << "nothing changed, nothing written";
   tap(KEY_ESCAPE);
-  EXPECT_FALSE(app->choosingKeys);
+  EXPECT_FALSE(app->choosingKeys());
 }
 
 TEST_F(KeysFlow, ABoundKeyLeavesTheEditorsKeysAsTheyAre) {
@@ -111,7 +104,7 @@ TEST_F(KeysFlow, ABoundKeyLeavesTheEditorsKeysAsTheyAre) {
   rebind(KeyBindings::turnLeft, 'w');
   tap(KEY_ESCAPE);
   tap('e');
-  ASSERT_TRUE(app->editing);
+  ASSERT_TRUE(app->editing());
   press('w');
   update();
   EXPECT_TRUE(app->input.keyW) << "w draws walls in the level tool";
@@ -152,7 +145,7 @@ TEST_F(KeysFlow, F11SwitchesFullScreenAndBackAndIsRemembered) {
   tap(KEY_F11);
   EXPECT_EQ(ofGetWindowMode(), OF_WINDOW);
   EXPECT_TRUE(saved("fullscreen = off"));
-  EXPECT_TRUE(app->playing);
+  EXPECT_TRUE(app->playing());
 }
 
 TEST_F(KeysFlow, ALetterTypedIntoANameIsThatLetterWhateverItIsBoundTo) {
@@ -160,14 +153,14 @@ TEST_F(KeysFlow, ALetterTypedIntoANameIsThatLetterWhateverItIsBoundTo) {
   rebind(KeyBindings::back, 'z');
   tap(KEY_ESCAPE);
   startRun();
-  for (int i = 0; i < 400 && app->playing; ++i) update();
-  ASSERT_TRUE(app->scoreScreen);
+  for (int i = 0; i < 400 && app->playing(); ++i) update();
+  ASSERT_TRUE(app->showingScores());
   tap('z');
-  ASSERT_TRUE(app->scoreScreen) << "z was typed, not taken for back";
+  ASSERT_TRUE(app->showingScores()) << "z was typed, not taken for back";
   tap('z');
-  EXPECT_EQ(app->nameEntry.typed(), "ZZ");
+  EXPECT_EQ(app->scoreScreen.name().typed(), "ZZ");
   tap(KEY_ESCAPE);  // bound to nothing now, it keeps its own meaning
-  EXPECT_FALSE(app->scoreScreen);
+  EXPECT_FALSE(app->showingScores());
 }
 
 TEST_F(FromAnOlderRecord, TheSwitchesAnOlderRecordKeptAreCarriedOverOnce) {

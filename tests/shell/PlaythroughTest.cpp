@@ -105,16 +105,16 @@ TEST_F(Playthrough, TheStoredTimelineFinishesTheCampaignThroughEveryLevelWithARe
   std::set<int> visited;
   size_t next = 0;
   const int lastFrame = events.back().frame + 60 * 60;
-  for (int frame = 0; frame <= lastFrame && !app->scoreScreen; ++frame) {
+  for (int frame = 0; frame <= lastFrame && !app->showingScores(); ++frame) {
     for (; next < events.size() && events[next].frame == frame; ++next) {
       events[next].down ? app->keyPressed(events[next].key) : app->keyReleased(events[next].key);
     }
     clock.advance(16);
     app->update();
-    if (app->playing) visited.insert(app->game.levelData->currentLevel);
+    if (app->playing()) visited.insert(app->game.levelData->currentLevel);
   }
 
-  ASSERT_TRUE(app->scoreScreen) << "the run did not finish; it ended in level "
+  ASSERT_TRUE(app->showingScores()) << "the run did not finish; it ended in level "
                                 << app->game.levelData->getCurrentLevel().guid << " at ("
                                 << app->game.pos.x << ", " << app->game.pos.y << ")";
   EXPECT_EQ(visited.size(), campaign.levels.size()) << "every level of the campaign is flown";

@@ -18,7 +18,7 @@ struct QuickTap : AppFixture {
 
 TEST_F(QuickTap, CtrlSAndTheLevelToolsConsoleKeysActOncePerTap) {
   tap('e');
-  ASSERT_TRUE(app->editing);
+  ASSERT_TRUE(app->editing());
   quickTap(19);
   update(3);
   EXPECT_EQ(app->editData.saveCount, 6);  // the fixture's count was 5
@@ -29,5 +29,5 @@ TEST_F(QuickTap, CtrlSAndTheLevelToolsConsoleKeysActOncePerTap) {
   for (char key : std::string("dock\r")) quickTap(key);
   update(3);
   EXPECT_EQ(app->levelTool.mapId, "dock");
-  EXPECT_FALSE(app->prompt.isOpen()) << "asked twice";
+  EXPECT_FALSE(app->editor.prompt.isOpen()) << "asked twice";
 }

@@ -62,22 +62,21 @@ TEST_F(Screens, TitleMenuLinesStartAt290) {
 }
 
 TEST_F(Screens, ThePauseOverlayFadesInOverTenFrames) {
-  app->playing = true;
-  app->game.paused = true;
+  app->enter(Screen::pause);
   for (int i = 1; i <= 10; ++i) {
     drawFrame();
-    EXPECT_NEAR(app->pauseFade, 0.1f * i, 1e-5) << i;
+    EXPECT_NEAR(app->pauseOverlay.fade, 0.1f * i, 1e-5) << i;
   }
   drawFrame();
-  EXPECT_EQ(app->pauseFade, 1);
+  EXPECT_EQ(app->pauseOverlay.fade, 1);
   // "quit to menu:   q" starts at the window centre, under "paused" and
   // "resume:   space".
   EXPECT_GT(pixelsOf(pauseText, 265, 176, 120, 10), 10);
   EXPECT_GT(pixelsOf(pauseText, 265, 136, 50, 10), 10);
   EXPECT_GT(pixelsOf(pauseText, 265, 156, 110, 10), 10);
-  app->game.paused = false;
+  app->enter(Screen::game);
   drawFrame();
-  EXPECT_NEAR(app->pauseFade, 0.9f, 1e-5);
+  EXPECT_NEAR(app->pauseOverlay.fade, 0.9f, 1e-5);
 }
 
 namespace {
@@ -103,14 +102,14 @@ TEST_F(Screens, CalmModeHoldsTheFlickerStillAndQuartersFlashes) {
     app->settings.calm = calm;
     Look seen;
     for (int i = 0; i < 5; ++i) {
-      app->playing = true;
+      app->enter(Screen::game);
       drawFrame();
       seen.hud.insert(brightness(0, 0, 200, 14));
-      app->playing = false;
+      app->enter(Screen::title);
       drawFrame();
       seen.menu.insert(brightness(290, 231, 120, 90));
     }
-    app->playing = true;
+    app->enter(Screen::game);
     app->game.startFlash(ofColor(255, 255, 255), 1000, true);
     drawFrame();
     seen.flash = GlTestWindow::pixel(5, 200).r;
@@ -127,7 +126,7 @@ TEST_F(Screens, CalmModeHoldsTheFlickerStillAndQuartersFlashes) {
 }
 
 TEST_F(Screens, ScoreScreenHeadingsAndABlinkingNewRow) {
-  app->scoreScreen = true;
+  app->enter(Screen::scores);
   app->scores.newRecord = true;
   app->scores.newTimeRow = 2;
   app->scores.newFuelRow = -1;
@@ -135,11 +134,11 @@ TEST_F(Screens, ScoreScreenHeadingsAndABlinkingNewRow) {
   EXPECT_GT(pixelsOf(heading, 240, 31, 50, 10), 10) << "SCORE";
   EXPECT_GT(pixelsOf(heading, 110, 91, 50, 10), 10) << "TIME";
   const int row2 = 140 + 60;
-  const bool firstOn = app->blinkOn;
+  const bool firstOn = app->scoreScreen.blinkOn;
   const int litFirst = pixelsOf(blinking, 100, row2 - 10, 150, 12);
   clock.advance(301);
   drawFrame();
-  EXPECT_NE(app->blinkOn, firstOn);
+  EXPECT_NE(app->scoreScreen.blinkOn, firstOn);
   const int litSecond = pixelsOf(blinking, 100, row2 - 10, 150, 12);
   EXPECT_TRUE((litFirst > 0) != (litSecond > 0)) << litFirst << " " << litSecond;
   // The fuel rows never blink with newFuelRow -1.
@@ -148,20 +147,20 @@ TEST_F(Screens, ScoreScreenHeadingsAndABlinkingNewRow) {
 }
 
 TEST_F(Screens, LoadingShowsFromTheFirstFrameOfTheFade) {
-  app->fading = true;
-  app->fadeAlpha = 5;
+  app->enter(Screen::loading);
+  app->fade.alpha = 5;
   drawFrame();
   EXPECT_GT(pixelsOf(menuYellow, 380, 330, 100, 12), 10) << "Loading...";
-  app->fading = false;
-  app->fadeAlpha = 0;
+  app->enter(Screen::title);
+  app->fade.alpha = 0;
   drawFrame();
   EXPECT_EQ(pixelsOf(menuYellow, 380, 330, 100, 12), 0);
 }
 
 TEST_F(Screens, TheScoreScreenMarksAnAssistedRun) {
-  app->scoreScreen = true;
+  app->enter(Screen::scores);
   for (bool assisted : {false, true}) {
-    app->runAssisted = assisted;
+    app->scoreScreen.assisted = assisted;
     drawFrame();
     // "ASSISTED RUN - NOT RECORDED" centred between "SCORE" and the tables.
     EXPECT_EQ(pixelsOf(heading, 140, 60, 250, 12) > 10, assisted) << assisted;
@@ -180,16 +179,16 @@ TEST_F(Screens, TheGameTestWithoutALevelSaysSoAndF1GoesOnToTheLevelTool) {
   };
   testing::internal::CaptureStdout();
   tap('e');
-  ASSERT_TRUE(app->editing);
+  ASSERT_TRUE(app->editing());
   ASSERT_FALSE(app->editData.hasLevel());
   f1();
   f1();
   const std::string log = testing::internal::GetCapturedStdout();
-  ASSERT_EQ(app->editorMode, 0);
+  ASSERT_EQ(app->editor.mode, 0);
   drawFrame();
   EXPECT_GT(pixelsOf(menuYellow, 130, 170, 270, 40), 10) << "no level to fly";
   EXPECT_EQ(pixelsOf(hudCyan, 0, 0, 530, 16), 0) << "the run from before is not shown";
   EXPECT_NE(log.find("no level"), std::string::npos) << log;
   f1();
-  EXPECT_EQ(app->editorMode, 1);
+  EXPECT_EQ(app->editor.mode, 1);
 }

@@ -63,3 +63,11 @@ void AppFixture::tap(int key) {
   release(key);
   update();
 }
+
+void AppFixture::startRun() {
+  press(KEY_ENTER);
+  update(2);
+  release(KEY_ENTER);
+  for (int i = 0; i < 60 && !app->playing(); ++i) update();
+  ASSERT_TRUE(app->playing());
+}

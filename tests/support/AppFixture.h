@@ -37,6 +37,8 @@ struct AppFixture : testing::Test {
   void release(int key) { app->keyReleased(key); }
   // Held over one update, released over the next.
   void tap(int key);
+  // Enter held through two updates on the title, then the fade into a run.
+  void startRun();
   // Each character pressed and released between two updates ('\r' is Enter).
   void type(const std::string& text);
 };

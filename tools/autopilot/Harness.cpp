@@ -76,16 +76,15 @@ void Harness::startRun() {
   update();
   update();
   app->keyReleased(KEY_ENTER);
-  while (!app->playing && frame < 200) update();
+  while (!app->playing() && frame < 200) update();
 }
 
 bool Harness::startAt(const std::string& guid) {
   app->practiceLevel = guid;
-  app->fading = true;
-  app->fadeAlpha = 0;
+  app->enter(Screen::loading);
   const int limit = frame + 200;
-  while (!app->playing && app->fading && frame < limit) update();
-  return app->playing;
+  while (!app->playing() && app->fading() && frame < limit) update();
+  return app->playing();
 }
 
 Snapshot Harness::save() const {
@@ -96,10 +95,8 @@ Snapshot Harness::save() const {
   s.held = held;
   s.input = app->input;
   s.previousInput = app->previousInput;
-  s.playing = app->playing;
-  s.scoreScreen = app->scoreScreen;
-  s.fading = app->fading;
-  s.fadeAlpha = app->fadeAlpha;
+  s.screen = app->screen();
+  s.fadeAlpha = app->fade.alpha;
   s.fuel = g.fuel;
   s.finishScale = g.finishScale;
   s.playTime = g.playTime;
@@ -118,6 +115,7 @@ Snapshot Harness::save() const {
   s.markLevel = g.markLevel;
   s.markReceiver = g.markReceiver;
   s.markDir = g.markDir;
+  s.markPlace = g.markPlace;
   s.data = g.ownData;
   return s;
 }
@@ -129,10 +127,9 @@ void Harness::restore(const Snapshot& s) {
   held = s.held;
   app->input = s.input;
   app->previousInput = s.previousInput;
-  app->playing = s.playing;
-  app->scoreScreen = s.scoreScreen;
-  app->fading = s.fading;
-  app->fadeAlpha = s.fadeAlpha;
+  // The screen first: entering it touches the game's pause, restored below.
+  app->enter(s.screen);
+  app->fade.alpha = s.fadeAlpha;
   g.fuel = s.fuel;
   g.finishScale = s.finishScale;
   g.playTime = s.playTime;
@@ -151,6 +148,7 @@ void Harness::restore(const Snapshot& s) {
   g.markLevel = s.markLevel;
   g.markReceiver = s.markReceiver;
   g.markDir = s.markDir;
+  g.markPlace = s.markPlace;
   g.ownData = s.data;
   g.levelData = &g.ownData;
 }

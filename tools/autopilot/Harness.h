@@ -5,6 +5,7 @@
 // to it, which is what lets the pilot try a stretch of flight again.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "framework/ofAppBaseWindow.h"
@@ -24,13 +25,14 @@ struct Snapshot {
   int frame = 0;
   Keys held;
   InputState input, previousInput;
-  bool playing = false, scoreScreen = false, fading = false;
+  Screen screen = Screen::title;
   float fadeAlpha = 0;
   float fuel = 0, finishScale = 0, playTime = 0, lastClock = 0, angle = 0, turnSpeed = 0, thrust = 0;
   bool paused = false, finishing = false, dying = false;
   int finishStart = 0, flame = 0, deathTime = 0;
   ofxVec2f pos, vel;
   std::string markLevel, markReceiver, markDir;
+  std::optional<ofxVec2f> markPlace;
   LevelData data;
 };
 

@@ -43,7 +43,7 @@ bool startLevel(Harness& h, const std::vector<std::string>& guids, size_t index)
   } else if (!h.startAt(guids[index])) {
     return false;
   }
-  return h.game().playing && h.run().levelData->currentLevel == static_cast<int>(index);
+  return h.game().playing() && h.run().levelData->currentLevel == static_cast<int>(index);
 }
 
 std::vector<std::string> campaignLevels(const std::string& dataFile) {

@@ -150,8 +150,8 @@ bool Flight::flyCampaign() {
                  h.run().levelData->getCurrentLevel().guid.c_str());
     return false;
   }
-  while (!h.game().scoreScreen && flown.size() < 2000000) step(Keys{});
-  return h.game().scoreScreen;
+  while (!h.game().showingScores() && flown.size() < 2000000) step(Keys{});
+  return h.game().showingScores();
 }
 
 std::vector<Event> eventsOf(const Flight& flight) {
@@ -186,7 +186,7 @@ Replay replay(const std::string& dataFile, const std::vector<Event>& events) {
   Replay r;
   size_t next = 0;
   bool wasDying = false;
-  while (!h.game().scoreScreen && h.frame < 200000) {
+  while (!h.game().showingScores() && h.frame < 200000) {
     while (next < events.size() && events[next].frame == h.frame) {
       const int code = keyCode(events[next].key);
       events[next].down ? h.press(code) : h.release(code);
@@ -194,14 +194,14 @@ Replay replay(const std::string& dataFile, const std::vector<Event>& events) {
     }
     h.update();
     Game& game = h.run();
-    if (h.game().playing) {
+    if (h.game().playing()) {
       r.levels.insert(game.levelData->getCurrentLevel().guid);
       r.tracks[game.levelData->currentLevel].push_back(game.pos);
       if (game.dying && !wasDying) ++r.deaths;
       wasDying = game.dying;
     }
   }
-  r.finished = h.game().scoreScreen;
+  r.finished = h.game().showingScores();
   r.finishFrame = h.frame;
   r.playTime = h.run().playTime;
   r.fuel = h.run().fuel;

@@ -1,4 +1,7 @@
-#include "progress/Practice.h"
+// Starting a run in any level, as a run that has just arrived there would:
+// the place a warp brings the ship to, the music playing by then, and a
+// checkpoint where it begins, so that no practice pass can cut through the
+// walls before the level's first checkpoint.
 
 #include "game/Game.h"
 #include "game/ZoneCommands.h"
@@ -28,30 +31,33 @@ const Receiver* arrival(const LevelData& data, int index) {
   return level.receivers.empty() ? nullptr : &level.receivers.front();
 }
 
-// The campaign's music on arriving: the last song a zone of an earlier
-// level starts.
-void playSongOfEarlierLevels(Game& game, const LevelData& data, int index) {
+// The last zone of an earlier level that starts a song: the music the
+// campaign plays on arriving.
+const Warp* songOfEarlierLevels(const LevelData& data, int index) {
   const Warp* song = nullptr;
   for (int i = 0; i < index; ++i) {
     for (const Warp& zone : data.levels[static_cast<size_t>(i)].warps) {
-      if (zone.level == "song" || zone.level == "songAtFull") song = &zone;
+      if (startsSong(zone)) song = &zone;
     }
   }
-  if (!song) return;
-  game.audio->release();
-  game.audio->playSong(song->id, song->level == "song");
+  return song;
 }
 }  // namespace
 
-bool startPractice(Game& game, const LevelData& data, const std::string& guid) {
+bool Game::startPractice(const LevelData& data, const std::string& guid) {
   const int index = levelIndex(data, guid);
   if (index < 0) return false;
   LevelData from = data;
   from.currentLevel = index;
-  if (!game.start(from)) return false;
-  if (!game.levelData->getCurrentLevel().hasModelRef("spawner")) {
-    if (const Receiver* receiver = arrival(data, index)) game.pos = receiver->pos;
+  if (!start(from)) return false;
+  if (!levelData->getCurrentLevel().hasModelRef("spawner")) {
+    if (const Receiver* receiver = arrival(data, index)) pos = receiver->pos;
   }
-  playSongOfEarlierLevels(game, data, index);
+  // The ship faces up at the start, and so it does coming back there.
+  markLevel = guid;
+  markPlace = pos;
+  markDir = "u";
+  if (const Warp* song = songOfEarlierLevels(data, index)) playSongOf(*this, *song);
+  reportState();
   return true;
 }
