@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "framework/XmlText.h"
+#include "framework/ofFile.h"
 #include "framework/ofUtils.h"
 
 namespace {
@@ -73,16 +75,18 @@ TiXmlElement* XmlSettings::nthChild(TiXmlNode* parent, const std::string& name, 
 }
 
 bool XmlSettings::loadFile(const std::string& name) {
-  const std::string path = ofToDataPath(name);
-  errno = 0;
-  const bool ok = document.LoadFile(path.c_str(), TIXML_DEFAULT_ENCODING);
+  document.Clear();
+  document.ClearError();
   error.clear();
-  if (!ok) {
-    error = document.ErrorRow() > 0
-                ? "line " + std::to_string(document.ErrorRow()) + ": " + document.ErrorDesc()
-                : document.ErrorDesc();
-    if (errno != 0 && document.ErrorId() == TiXmlBase::TIXML_ERROR_OPENING_FILE) {
-      error = std::strerror(errno);
+  std::string text;
+  bool ok = readXmlText(ofToDataPath(name), text, error);
+  if (ok) {
+    document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+    ok = !document.Error();
+    if (!ok) {
+      error = document.ErrorRow() > 0
+                  ? "line " + std::to_string(document.ErrorRow()) + ": " + document.ErrorDesc()
+                  : document.ErrorDesc();
     }
   }
   current = &document;
@@ -113,7 +117,6 @@ const char* XmlSettings::parseElement(const char* text) {
 
 bool XmlSettings::saveFile(const std::string& name) {
   const std::string path = ofToDataPath(name);
-  const std::string temporary = path + ".tmp";
   error.clear();
   if (!printedIsCurrent) {
     // TinyXML's own file printer lays the text out; print it into memory.
@@ -130,24 +133,7 @@ bool XmlSettings::saveFile(const std::string& name) {
     }
     printedIsCurrent = true;
   }
-  std::FILE* file = std::fopen(temporary.c_str(), "w");
-  if (!file) {
-    error = std::strerror(errno);
-    return false;
-  }
-  const bool written = std::fwrite(printed.data(), 1, printed.size(), file) == printed.size();
-  const bool flushed = std::fflush(file) == 0 && !std::ferror(file);
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !flushed || !closed) {
-    error = "could not write the whole file";
-    std::remove(temporary.c_str());
-    return false;
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    error = std::strerror(errno);
-    std::remove(temporary.c_str());
-    return false;
-  }
+  if (!ofWriteFile(path, printed, error)) return false;
   return true;
 }
 

@@ -6,39 +6,16 @@
 #include <cstdio>
 #include <cstring>
 
+#include "framework/XmlText.h"
 #include "framework/ofUtils.h"
 
 namespace {
-// Line ends as TiXmlDocument::LoadFile turns them before parsing: CR LF and a
-// lone CR become LF.
-void joinLineEnds(std::string& text) {
-  size_t out = 0;
-  for (size_t in = 0; in < text.size(); ++in) {
-    if (text[in] != '\r') {
-      text[out++] = text[in];
-      continue;
-    }
-    text[out++] = '\n';
-    if (in + 1 < text.size() && text[in + 1] == '\n') ++in;
-  }
-  text.resize(out);
-}
-
 // The file's text as loadFile parses it. False when it cannot be read, is
 // empty, or holds a NUL byte (where TinyXML stops reading).
 bool readText(const std::string& path, std::string& text) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
-  const long length = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1;
-  bool ok = length > 0 && std::fseek(file, 0, SEEK_SET) == 0;
-  if (ok) {
-    text.resize(static_cast<size_t>(length));
-    ok = std::fread(text.data(), 1, text.size(), file) == text.size();
-  }
-  std::fclose(file);
-  if (!ok || text.find('\0') != std::string::npos) return false;
-  joinLineEnds(text);
-  return true;
+  std::string error;
+  if (!readXmlText(path, text, error)) return false;
+  return !text.empty() && text.find('\0') == std::string::npos;
 }
 
 // TinyXML's white space.
