@@ -21,6 +21,12 @@ std::string withExtension(const std::string& typed) {
   return has ? typed : typed + ext;
 }
 
+// A name with no folder in it, and not one of the folder's own names.
+bool isPlainFileName(const std::string& name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+         name.find('\0') == std::string::npos;
+}
+
 std::string loadError(const std::string& name) {
   XmlSettings probe;
   probe.loadFile(name);
@@ -74,11 +80,18 @@ std::string EditedFile::source(const std::string& name) const {
   return ofIsRegularFile(ofToDataPath(saved(name))) ? saved(name) : name;
 }
 
-// The file the recovery copy's edits were made on.
+// The file the recovery copy's edits were made on. The name is read from a
+// file, so it is taken only as a file name in the folder saved into: a path
+// there ("../../x.xml", "/etc/x.xml") must not aim a save anywhere else.
 std::string EditedFile::recoveryOrigin() const {
   XmlSettings probe;
   probe.loadFile(saved(recoveryName));
-  return probe.getAttribute("Info", recoveredFrom, "data.xml", 0);
+  const std::string named = probe.getAttribute("Info", recoveredFrom, "data.xml", 0);
+  if (isPlainFileName(named)) return named;
+  ofLog(OF_WARNING, "%s names \"%s\" as the file its edits came from: not a file name in %s; "
+        "the edits are for data.xml", recoveryPath().c_str(), named.c_str(),
+        shownPath(ofToDataPath(saved(""))).c_str());
+  return "data.xml";
 }
 
 std::string EditedFile::path() const { return shownPath(ofToDataPath(saved(fileName))); }

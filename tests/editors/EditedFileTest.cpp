@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 
@@ -183,4 +185,46 @@ TEST(EditedFileOfReadOnlyData, SavesGoToThePlayersFolderAndSayWhere) {
   EXPECT_FALSE(scratch.exists("data/recovered.xml"));
   EXPECT_EQ(file.recoveryPath(), "~/share/orvane/levels/recovered.xml");
   testing::internal::GetCapturedStdout();
+}
+
+// The recovery copy is a file like any other: what it names is a file name
+// in the folder saved into, never a path that aims a save elsewhere.
+TEST_F(EditedFileTest, ARecoveryCopyCannotAimASaveOutsideItsFolder) {
+  edit();
+  ASSERT_TRUE(file.writeRecovery(data));
+  const std::string copy = scratch.read("data/recovered.xml");
+  for (const std::string aimed : {"../../../X.xml", "/tmp/X.xml", "..", "sub/X.xml"}) {
+    std::string spoiled = copy;
+    const std::string at = "editedFile=\"data.xml\"";
+    spoiled.replace(spoiled.find(at), at.size(), "editedFile=\"" + aimed + "\"");
+    scratch.write("data/recovered.xml", spoiled);
+    EditedFile nextRun;
+    LevelData edits;
+    nextRun.open(edits);
+    EXPECT_EQ(nextRun.load(edits, "recovered"),
+              "recovered edits of data/data.xml: Ctrl+S saves them")
+        << aimed;
+    EXPECT_EQ(nextRun.name(), "data.xml") << aimed;
+    nextRun.save(edits);
+    EXPECT_FALSE(fs::exists(fs::path(scratch.path()) / "data" / aimed) && aimed != "..") << aimed;
+  }
+  EXPECT_FALSE(fs::exists("/tmp/X.xml"));
+  EXPECT_FALSE(fs::exists(fs::path(scratch.path()).parent_path().parent_path() / "X.xml"));
+}
+
+// Ctrl+L of what is not a file says so at once and keeps the edits.
+TEST_F(EditedFileTest, LoadingAFolderOrAPipeIsRefusedAndTheEditsStay) {
+  fs::create_directory(scratch.path() + "/data/levels.xml");
+  ASSERT_EQ(mkfifo((scratch.path() + "/data/pipe.xml").c_str(), 0600), 0);
+  edit();
+  const struct {
+    const char* typed;
+    const char* said;
+  } cases[] = {
+      {"levels", "could not load data/levels.xml: is a folder, not a file"},
+      {"pipe", "could not load data/pipe.xml: is a pipe, not a file"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(file.load(data, c.typed), c.said);
+  EXPECT_EQ(file.name(), "data.xml");
+  EXPECT_TRUE(file.unsaved(data));
 }
