@@ -87,7 +87,10 @@ void measureAndDraw(ofTrueTypeFont& font, const std::string& text) {
 void useFont(ofTrueTypeFont& font, const std::string& fromFile) {
   for (const std::string& text : sampleTexts) measureAndDraw(font, text);
   measureAndDraw(font, fromFile);
-  for (int glyph : {-1, 0, 94, 95, 255, 256}) font.drawChar(glyph);
+  // Single bytes at the ends of the character sets (0, 33, 126, 127, 255).
+  for (int byte : {0, 1, 32, 33, 126, 127, 128, 255}) {
+    font.drawString(std::string(1, static_cast<char>(byte)), 10, 10);
+  }
 }
 
 // One entry of the file, loaded first as the menus load entry 0, then again

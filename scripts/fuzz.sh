@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets in build-fuzz/ (clang, ASan + UBSan) and runs
-# each for a number of seconds. Usage: fuzz.sh [seconds] [target...]
-# (default 60 s, every target found in build-fuzz/fuzz).
+# each for a number of seconds, as many at once as there are processors.
+# Usage: fuzz.sh [seconds] [target...] (default 60 s, every target found in
+# build-fuzz/fuzz). Inputs may grow to 256 KB: enough to nest elements tens
+# of thousands deep.
 #
 # A target <name>_fuzz starts from the seeds in fuzz/corpus/<name>/; inputs it
 # finds go to build-fuzz/corpus/<name>/ and crash inputs to
@@ -31,7 +33,7 @@ fi
 # The targets make their scratch folders under TMPDIR; a crashing run leaves
 # its folder behind, so keep them all in one place that each run empties.
 export TMPDIR="$build/tmp"
-rm -rf "$TMPDIR" && mkdir -p "$TMPDIR"
+rm -rf "$TMPDIR" && mkdir -p "$TMPDIR" "$build/logs"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:symbolize=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 if command -v llvm-symbolizer >/dev/null; then
@@ -63,9 +65,8 @@ run_target() {
   # are only read. -close_fd_mask=1 hides the game's console logging of bad
   # files: libFuzzer and the sanitizers report on standard error.
   set +e
-  "$binary" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 -close_fd_mask=1 \
-    -artifact_prefix="$artifacts/" "${inputs[@]}" 2>&1 |
-    tee "$log" | grep --line-buffered -E '^#[0-9]+[[:space:]]+(INITED|pulse|DONE)'
+  "$binary" -max_total_time="$seconds" -timeout=10 -max_len=262144 -print_final_stats=1 \
+    -close_fd_mask=1 -artifact_prefix="$artifacts/" "${inputs[@]}" >"$log" 2>&1
   status=${PIPESTATUS[0]}
   set -e
   found=$(find "$artifacts" -type f -newer "$build/logs/$target.start" | wc -l)
@@ -79,9 +80,18 @@ run_target() {
   [[ $status -eq 0 && $found -eq 0 ]]
 }
 
+# Each target in the background, a processor each; a target's result is
+# the exit status of its job.
 failed=()
+declare -A jobs=()
 for target in "${targets[@]}"; do
-  run_target "$target" || failed+=("${target%_fuzz}_fuzz")
+  while [[ $(jobs -rp | wc -l) -ge $(nproc) ]]; do wait -n || true; done
+  run_target "$target" > "$build/logs/${target%_fuzz}_fuzz.summary" 2>&1 &
+  jobs[$!]="${target%_fuzz}_fuzz"
+done
+for pid in "${!jobs[@]}"; do
+  wait "$pid" || failed+=("${jobs[$pid]}")
+  cat "$build/logs/${jobs[$pid]}.summary"
 done
 if [[ ${#failed[@]} -gt 0 ]]; then
   echo "Fuzzing found problems in: ${failed[*]} (see $build/artifacts and $build/logs)" >&2

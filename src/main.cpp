@@ -18,8 +18,9 @@
 namespace {
 const char* usage =
     "Usage: orvane [options]\n"
-    "The data folder is the first of: $ORVANE_DATA; data/ in the working\n"
-    "folder; data/ beside the program; ../share/orvane/data from the program.\n"
+    "The data folder is the first that holds data.xml of: $ORVANE_DATA;\n"
+    "data/ in the working folder; data/ beside the program;\n"
+    "../share/orvane/data from the program.\n"
     "\n"
     "Options:\n"
     "  --help              show this text and exit\n"

@@ -9,13 +9,14 @@
 #include <condition_variable>
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "audio/SoundServer.h"
 #include "framework/SdlStartLock.h"
+#include "framework/ofFile.h"
 #include "framework/ofLog.h"
 
 namespace sound {
@@ -44,13 +45,11 @@ float masterGain = 1;
 bool likelyHasOutput() {
   if (std::getenv("SDL_AUDIODRIVER") || std::getenv("PULSE_SERVER")) return true;
   if (const char* runtime = std::getenv("XDG_RUNTIME_DIR")) {
-    for (const char* name : {"/pulse/native", "/pipewire-0"}) {
-      if (std::ifstream(std::string(runtime) + name).good()) return true;
-    }
+    if (soundServerListening(runtime)) return true;
   }
-  std::ifstream cards("/proc/asound/cards");
-  std::string line;
-  return std::getline(cards, line) && line.find("no soundcards") == std::string::npos;
+  const ofFileRead cards = ofReadFile("/proc/asound/cards");
+  const std::string line = cards.bytes.substr(0, cards.bytes.find('\n'));
+  return !line.empty() && line.find("no soundcards") == std::string::npos;
 }
 
 // The device's thread asks for the next frames: every channel mixed, the

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "framework/GlyphAtlas.h"
+#include "framework/ofFile.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
@@ -84,8 +85,12 @@ void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize, bool aa
     ofLog(OF_ERROR, "could not load font (no file named)");
     return;
   }
-  if (!ofIsRegularFile(path)) {
-    ofLog(OF_ERROR, "could not load font %s: no such file", path.c_str());
+  // Read whole through the one reader (a pipe or a folder is refused, not
+  // waited on); FreeType keeps only the glyphs rendered from it.
+  const ofFileRead file = ofReadFile(path);
+  if (!file.ok) {
+    ofLog(OF_ERROR, "could not load font %s: %s", path.c_str(),
+          file.missing ? "no such file" : file.error.c_str());
     return;
   }
   FT_Library library;
@@ -94,7 +99,8 @@ void ofTrueTypeFont::loadFont(const std::string& filename, int fontSize, bool aa
     return;
   }
   FT_Face face;
-  if (FT_New_Face(library, path.c_str(), 0, &face)) {
+  const auto* bytes = reinterpret_cast<const FT_Byte*>(file.bytes.data());
+  if (FT_New_Memory_Face(library, bytes, static_cast<FT_Long>(file.bytes.size()), 0, &face)) {
     ofLog(OF_ERROR, "could not load font %s: not a font FreeType reads", path.c_str());
     FT_Done_FreeType(library);
     return;

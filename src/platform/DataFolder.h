@@ -12,6 +12,9 @@ struct DataFolderSearch {
   struct Candidate {
     std::string folder;  // as it is tried
     std::string why;     // where it comes from: "ORVANE_DATA", "working folder"...
+    // What was wrong with it ("it holds no data.xml"); "" for the one found
+    // and for those after it, which are not looked at.
+    std::string problem;
   };
   std::vector<Candidate> tried;  // in order
   std::string found;             // the first that is a folder; "" for none
@@ -23,7 +26,8 @@ struct DataFolderSearch {
 std::vector<DataFolderSearch::Candidate> dataFolderCandidates(const std::string& variable,
                                                               const std::string& program);
 
-// The first candidate that is a folder (a link to one counts).
+// The first candidate that is a folder holding a data.xml the game can
+// read (links count); each one passed over says what was wrong with it.
 DataFolderSearch findDataFolder(std::vector<DataFolderSearch::Candidate> candidates);
 
 // The search as the game runs it: ORVANE_DATA, the working folder and the

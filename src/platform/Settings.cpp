@@ -8,15 +8,11 @@
 
 #include "platform/Settings.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
+#include <system_error>
 
+#include "framework/ofFile.h"
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
 #include "framework/ofWindowScale.h"
@@ -49,6 +45,11 @@ const SwitchRow switchRows[] = {
     {"ghosts", &Settings::ghosts, nullptr},
 };
 
+const char* const keysNote =
+    "# Keys (k on the title changes them): a letter, digit or sign, or space,\n"
+    "# enter, esc, tab, backspace, delete, left, right, up, down, home, end,\n"
+    "# pageup, pagedown, insert, f1 to f12.\n";
+
 // Words a switch is read from; the first pair is the one written.
 struct SwitchWord {
   const char* word;
@@ -58,7 +59,7 @@ const SwitchWord switchWords[] = {{"on", true},  {"off", false}, {"yes", true}, 
                                   {"true", true}, {"false", false}, {"1", true}, {"0", false}};
 
 // A file larger than this is no settings file: a few hundred bytes are.
-constexpr std::streamsize largestFile = 64 * 1024;
+constexpr size_t largestFile = 64 * 1024;
 // Bad lines said one by one; past this many, the rest are counted.
 constexpr int badLinesSaid = 8;
 
@@ -83,26 +84,24 @@ std::string quoted(const std::string& text) { return "\"" + shown(text) + "\""; 
 
 const char* switchWord(bool on) { return on ? "on" : "off"; }
 
-// Writes text to path through a temporary file beside it, synced and
-// renamed over path, so that a crash leaves the old file or the new one.
-// Empty on success, else why not.
-std::string writeWhole(const std::string& path, const std::string& text) {
-  const std::string temporary = path + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "w");
-  if (!file) return std::strerror(errno);
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  const bool flushed = std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !flushed || !closed) {
-    std::remove(temporary.c_str());
-    return "could not write the whole file";
+// What is at the settings file's place: its text, nothing, a file too
+// large to be one, or something that cannot be read (why in error).
+struct OnDisk {
+  enum Kind { text, missing, oversized, unreadable } kind;
+  std::string bytes;
+  std::string error;
+};
+
+OnDisk readSettingsFile(const std::string& file) {
+  const ofFileRead read = ofReadFile(file, largestFile);
+  if (read.ok) return {OnDisk::text, read.bytes, ""};
+  if (read.missing) return {OnDisk::missing, "", ""};
+  std::error_code ignored;
+  if (std::filesystem::is_regular_file(file, ignored) &&
+      std::filesystem::file_size(file, ignored) > largestFile) {
+    return {OnDisk::oversized, "", read.error};
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    const std::string why = std::strerror(errno);
-    std::remove(temporary.c_str());
-    return why;
-  }
-  return "";
+  return {OnDisk::unreadable, "", read.error};
 }
 }  // namespace
 
@@ -111,6 +110,27 @@ std::string writeWhole(const std::string& path, const std::string& text) {
 struct Settings::Reading {
   bool keyFromText[KeyBindings::actionCount] = {};
 };
+
+struct Settings::Line {
+  std::string name, value;
+  const char* note;  // written above the line; may be null
+};
+
+std::vector<Settings::Line> Settings::lines() const {
+  std::vector<Line> out;
+  for (int a = 0; a < KeyBindings::actionCount; ++a) {
+    const auto action = static_cast<KeyBindings::Action>(a);
+    out.push_back({KeyBindings::info(action).name, keyName(keys.key(action)),
+                   a == 0 ? keysNote : nullptr});
+  }
+  for (const NumberRow& row : numberRows) {
+    out.push_back({row.name, ofToString(this->*row.field), row.note});
+  }
+  for (const SwitchRow& row : switchRows) {
+    out.push_back({row.name, switchWord(this->*row.field), row.note});
+  }
+  return out;
+}
 
 std::string Settings::path() { return userConfigPath("settings"); }
 
@@ -158,6 +178,10 @@ std::string Settings::apply(const std::string& name, const std::string& value, R
 }
 
 int Settings::read(const std::string& text, const std::string& where) {
+  return parse(text, where, false);
+}
+
+int Settings::parse(const std::string& text, const std::string& where, bool quiet) {
   Reading reading;
   int bad = 0;
   int lineNumber = 0;
@@ -178,12 +202,12 @@ int Settings::read(const std::string& text, const std::string& where) {
     }
     if (why.empty()) {
       named.insert(name);
-    } else if (++bad <= badLinesSaid) {
+    } else if (++bad <= badLinesSaid && !quiet) {
       ofLog(OF_WARNING, "%s: line %d: %s; the line is left out", where.c_str(), lineNumber,
             why.c_str());
     }
   }
-  if (bad > badLinesSaid) {
+  if (bad > badLinesSaid && !quiet) {
     ofLog(OF_WARNING, "%s: %d more lines are left out", where.c_str(), bad - badLinesSaid);
   }
   return bad;
@@ -196,28 +220,24 @@ bool Settings::load() {
     ofLog(OF_WARNING, "no settings: neither XDG_CONFIG_HOME nor HOME names a folder");
     return false;
   }
-  if (!pathTaken(file)) {
-    ofLog(OF_NOTICE, "no settings in %s yet: the defaults apply", file.c_str());
-    return false;
+  const OnDisk disk = readSettingsFile(file);
+  switch (disk.kind) {
+    case OnDisk::missing:
+      ofLog(OF_NOTICE, "no settings in %s yet: the defaults apply", file.c_str());
+      return false;
+    case OnDisk::oversized:
+      // The first save keeps it aside: it may be a file of the player's own.
+      complain(OF_WARNING, "could not load " + file +
+                               ": it is larger than a settings file can be; the defaults apply");
+      return false;
+    case OnDisk::unreadable:
+      complain(OF_WARNING, "could not load " + file + ": " + disk.error +
+                               "; the defaults apply for now, and the file is not written over");
+      return false;
+    case OnDisk::text: break;
   }
-  // Only regular files are read: opening a pipe could wait forever.
-  if (!ofIsRegularFile(file)) {
-    ofLog(OF_WARNING, "could not load %s: it is not a regular file; the defaults apply",
-          file.c_str());
-    return false;
-  }
-  std::ifstream in(file, std::ios::binary);
-  std::string text;
-  text.resize(static_cast<size_t>(largestFile) + 1);
-  in.read(&text[0], largestFile + 1);
-  text.resize(static_cast<size_t>(in.gcount()));
-  if (text.size() > static_cast<size_t>(largestFile)) {
-    ofLog(OF_WARNING, "could not load %s: it is larger than a settings file can be; the defaults apply",
-          file.c_str());
-    keepBeforeSaving = true;
-    return false;
-  }
-  keepBeforeSaving = read(text, file) > 0;
+  read(disk.bytes, file);
+  fileValues = values();
   return true;
 }
 
@@ -225,38 +245,70 @@ std::string Settings::text() const {
   std::string out =
       "# Orvane's settings: one \"name = value\" a line; a line that starts with #\n"
       "# is a note. The game writes this file again when a setting changes.\n"
-      "\n"
-      "# Keys (k on the title changes them): a letter, digit or sign, or space,\n"
-      "# enter, esc, tab, backspace, delete, left, right, up, down, home, end,\n"
-      "# pageup, pagedown, insert, f1 to f12.\n";
-  for (int a = 0; a < KeyBindings::actionCount; ++a) {
-    const auto action = static_cast<KeyBindings::Action>(a);
-    out += std::string(KeyBindings::info(action).name) + " = " + keyName(keys.key(action)) + "\n";
-  }
-  for (const NumberRow& row : numberRows) {
-    if (row.note) out += row.note;
-    out += std::string(row.name) + " = " + ofToString(this->*row.field) + "\n";
-  }
-  for (const SwitchRow& row : switchRows) {
-    if (row.note) out += row.note;
-    out += std::string(row.name) + " = " + switchWord(this->*row.field) + "\n";
+      "\n";
+  for (const Line& line : lines()) {
+    if (line.note) out += line.note;
+    out += line.name + " = " + line.value + "\n";
   }
   return out;
+}
+
+std::vector<std::string> Settings::values() const {
+  std::vector<std::string> out;
+  for (const Line& line : lines()) out.push_back(line.value);
+  return out;
+}
+
+void Settings::applyChangesTo(Settings& other) const {
+  const std::vector<Line> now = lines();
+  // With no file read or written yet, this game began from the defaults.
+  const std::vector<std::string> was = fileValues.empty() ? Settings().values() : fileValues;
+  Reading reading;
+  for (size_t i = 0; i < now.size(); ++i) {
+    // A value of text()'s always applies, and a game's own bindings never
+    // clash: each of its keys belongs to one action.
+    if (now[i].value != was[i]) other.apply(now[i].name, now[i].value, reading);
+  }
+}
+
+void Settings::complain(ofLogLevel level, const std::string& message) {
+  if (message == lastComplaint) return;
+  lastComplaint = message;
+  problem = message;
+  ofLog(level, "%s", message.c_str());
 }
 
 bool Settings::save() {
   if (!makeUserConfigFolder()) return false;
   const std::string file = path();
-  if (keepBeforeSaving && ofIsRegularFile(file) &&
-      !keepAside(file, "it held lines the game could not use")) {
+  // Two games save in turn: each reads what the other wrote before it writes.
+  const ofFileLock lock(file);
+  const OnDisk disk = readSettingsFile(file);
+  if (disk.kind == OnDisk::unreadable) {
+    complain(OF_ERROR, "could not save " + file + ": it could not be read (" + disk.error +
+                           "), so it is not written over");
     return false;
   }
-  keepBeforeSaving = false;
-  const std::string why = writeWhole(file, text());
-  if (!why.empty()) {
-    ofLog(OF_ERROR, "could not save %s: %s", file.c_str(), why.c_str());
+  Settings merged = *this;
+  if (disk.kind == OnDisk::text) {
+    merged = Settings();
+    const bool whole = merged.parse(disk.bytes, file, true) == 0;
+    if (!whole && !keepAside(file, "it held lines the game could not use")) return false;
+    applyChangesTo(merged);
+  } else if (disk.kind == OnDisk::oversized &&
+             !keepAside(file, "it is larger than a settings file can be")) {
     return false;
   }
+  std::string error;
+  if (!ofWriteFile(file, merged.text(), error)) {
+    complain(OF_ERROR, "could not save " + file + ": " + error);
+    return false;
+  }
+  merged.named.insert(named.begin(), named.end());
+  merged.problem = std::move(problem);
+  *this = std::move(merged);
+  lastComplaint.clear();
+  fileValues = values();
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 
 #include "framework/ofLog.h"
@@ -17,12 +18,15 @@ std::string absoluteVariable(const char* name) {
 }
 
 // The last failure said; a success clears it, so the next one is said again.
+// The player's records are saved on a thread of their own: one at a time.
 std::string lastReport;
+std::mutex reportLock;
 
 // Says why a folder could not be made, unless that was the last thing said:
 // every save tries again, and the log should not fill with one complaint.
 void reportOnce(const std::string& folder, const std::string& why) {
   const std::string report = folder + ": " + why;
+  const std::lock_guard<std::mutex> hold(reportLock);
   if (report == lastReport) return;
   lastReport = report;
   ofLog(OF_ERROR, "could not make the player's folder %s", report.c_str());
@@ -41,6 +45,7 @@ bool makeFolder(const std::string& folder, const std::string& variable) {
     reportOnce(folder, error.message());
     return false;
   }
+  const std::lock_guard<std::mutex> hold(reportLock);
   lastReport.clear();
   return true;
 }

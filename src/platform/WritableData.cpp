@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "framework/ofFile.h"
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
 #include "platform/UserPaths.h"
@@ -29,18 +30,31 @@ bool dataFolderReadOnly() {
   return fs::is_directory(folder.empty() ? "." : folder, error) && !folderWritable(folder);
 }
 
+namespace {
+// The player has a copy of their own at own: anything at all is there,
+// but an empty file, which is what a full disk left of a first copy
+// before copies went through the writer.
+bool ownCopyThere(const std::string& own) {
+  std::error_code error;
+  const fs::file_status status = fs::symlink_status(own, error);
+  if (!fs::exists(status)) return false;
+  return !fs::is_regular_file(status) || fs::file_size(own, error) != 0;
+}
+}  // namespace
+
 std::string writableDataFile(const std::string& name, bool dataReadOnly) {
   const std::string shipped = ofToDataPath(name);
   if (!dataReadOnly) return shipped;
   const std::string own = userDataPath(name);
   if (own.empty()) return shipped;
-  std::error_code error;
-  if (fs::exists(fs::symlink_status(own, error)) || !ofIsRegularFile(shipped)) return own;
+  if (ownCopyThere(own)) return own;
+  const ofFileRead seed = ofReadFile(shipped);
+  if (!seed.ok) return own;  // nothing to seed from: the first save makes it
   if (!makeUserDataFolder()) return own;
-  fs::copy_file(shipped, own, error);
-  if (error) {
-    ofLog(OF_ERROR, "could not copy %s to %s: %s", shipped.c_str(), own.c_str(),
-          error.message().c_str());
+  // Whole or not at all: a half-made copy would stand for the table forever.
+  std::string error;
+  if (!ofWriteFile(own, seed.bytes, error)) {
+    ofLog(OF_ERROR, "could not copy %s to %s: %s", shipped.c_str(), own.c_str(), error.c_str());
   }
   return own;
 }

@@ -2,9 +2,51 @@
 
 #include <cmath>
 #include <cstdio>
+#include <mutex>
 
 #include "game/Game.h"
 #include "progress/PlayerProgress.h"
+#include "progress/RecordWriter.h"
+
+struct RunJourney::GhostRead {
+  std::mutex lock;
+  unsigned long long which = 0;  // 0: nothing waiting to be taken
+  Ghost ghost;
+};
+
+RunJourney::RunJourney(PlayerProgress& progress, const bool& ghostsShown)
+    : ghostRead(std::make_shared<GhostRead>()), progress(progress), ghostsShown(ghostsShown) {}
+
+RunJourney::~RunJourney() { flushRecordJobs(); }
+
+void RunJourney::flush() {
+  flushRecordJobs();
+  takeGhostRead();
+}
+
+// The writer gets a copy of the record: the frames go on changing it.
+void RunJourney::saveProgress() {
+  postRecordJob([record = progress] { record.save(); });
+}
+
+void RunJourney::readGhost(const std::string& guid) {
+  const unsigned long long which = ghostWanted;
+  postRecordJob([read = ghostRead, guid, which] {
+    Ghost ghost;
+    ghost.load(guid);
+    std::lock_guard<std::mutex> hold(read->lock);
+    read->which = which;
+    read->ghost = std::move(ghost);
+  });
+}
+
+void RunJourney::takeGhostRead() {
+  std::lock_guard<std::mutex> hold(ghostRead->lock);
+  if (ghostRead->which == 0) return;
+  if (ghostRead->which == ghostWanted) replay = std::move(ghostRead->ghost);
+  ghostRead->which = 0;
+  ghostRead->ghost.clear();
+}
 
 std::string splitText(float seconds) {
   if (!std::isfinite(seconds) || seconds < 0) seconds = 0;
@@ -35,6 +77,7 @@ void RunJourney::start(const Game& game) {
 void RunJourney::update(const Game& game) {
   const FrameReport& frame = game.report();
   if (runSplits.finished()) return;
+  takeGhostRead();
   // Help in the frame that leaves a level counts against the level left,
   // and F held while paused helps as well: it stops the ship and fills the
   // tank then too.
@@ -62,11 +105,12 @@ void RunJourney::update(const Game& game) {
 void RunJourney::enterLevel(const std::string& guid) {
   if (!progress.hasReached(guid)) {
     progress.reach(guid);
-    progress.save();
+    saveProgress();
   }
   recording.clear();
   replay.clear();
-  if (ghostsShown) replay.load(guid);
+  ++ghostWanted;  // a read still on its way is for a level left
+  if (ghostsShown) readGhost(guid);
   passFrame = 0;
   passAssisted = false;
   nameShownFrom = playTime;
@@ -77,10 +121,14 @@ void RunJourney::leaveLevel(size_t pass) {
   PassResult& result = passResults[pass];
   const std::optional<float> best = progress.bestTime(split.guid);
   if (best) result.bestBefore = *best / 1000;
-  if (!passAssisted) result.newBest = progress.offerTime(split.guid, split.seconds * 1000);
+  const float ms = split.seconds * 1000;
+  if (!passAssisted) result.newBest = progress.offerTime(split.guid, ms);
   if (result.newBest) {
-    recording.save(split.guid);
-    progress.save();
+    // The pass is over: the recording goes to the writer as it is.
+    recording.setBestMs(ms);
+    postRecordJob([pass = std::move(recording), guid = split.guid] { pass.save(guid); });
+    recording.clear();
+    saveProgress();
   }
   lastLeft = pass;
   splitShownFrom = playTime;

@@ -4,7 +4,10 @@
 // ghost of each best recorded and replayed, the banners shown on entering
 // and leaving a level, and the summary shown while the ship is drawn into
 // the finish. The application shows it the game's report once a frame.
+// Records are saved and ghosts read on the writer's thread (RecordWriter),
+// never in a frame.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,8 +28,16 @@ class RunJourney {
  public:
   // ghostsShown is the player's switch, read whenever a level is entered
   // and a frame drawn; it outlives the journey.
-  RunJourney(PlayerProgress& progress, const bool& ghostsShown)
-      : progress(progress), ghostsShown(ghostsShown) {}
+  RunJourney(PlayerProgress& progress, const bool& ghostsShown);
+  // Waits for what the journey asked to be written, as flush() does.
+  ~RunJourney();
+  RunJourney(const RunJourney&) = delete;
+  RunJourney& operator=(const RunJourney&) = delete;
+
+  // Returns once every save and read the journey asked for is done, with
+  // the ghost read for the level flown now in replayed(). For the program's
+  // end (the application's exit), and for tests; a frame never calls it.
+  void flush();
 
   // A run has just begun on game.
   void start(const Game& game);
@@ -53,7 +64,9 @@ class RunJourney {
   // once over. They count the run's play time, so a pause holds them.
   int levelNameAlpha() const;
   int splitAlpha() const;
-  // The ghost being replayed in the current level (empty when none).
+  // The ghost being replayed in the current level: empty when there is
+  // none, and until it has been read (it then shows from the frame the
+  // pass is at).
   const Ghost& replayed() const { return replay; }
   size_t framesInLevel() const { return passFrame; }
 
@@ -61,6 +74,17 @@ class RunJourney {
   void enterLevel(const std::string& guid);
   void leaveLevel(size_t pass);
   void drawSummary(ofTrueTypeFont& font) const;
+  void saveProgress();
+  void readGhost(const std::string& guid);
+  void takeGhostRead();
+
+  // Where the writer's thread leaves the ghost it read; shared, since the
+  // journey may be gone before the read is done.
+  struct GhostRead;
+  std::shared_ptr<GhostRead> ghostRead;
+  // Which read the level flown now waits for: a ghost read for a level
+  // left since is not shown.
+  unsigned long long ghostWanted = 0;
 
   PlayerProgress& progress;
   const bool& ghostsShown;

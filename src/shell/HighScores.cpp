@@ -1,11 +1,11 @@
 #include "shell/HighScores.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
+#include "framework/ofFile.h"
 #include "framework/ofLog.h"
 #include "platform/WritableData.h"
 
@@ -65,14 +65,22 @@ void HighScores::setDefaults() {
 std::string HighScores::filePath() { return writableDataFile("high.dat"); }
 
 bool HighScores::load(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) {
-    ofLog(OF_NOTICE, "no high scores yet in %s: %s", path.c_str(), std::strerror(errno));
+  const ofFileRead file = ofReadFile(path);
+  if (!file.ok) {
+    if (file.missing) {
+      ofLog(OF_NOTICE, "no high scores yet in %s: %s", path.c_str(), file.error.c_str());
+      return false;
+    }
+    unreadPath = path;
+    unreadWhy = file.error;
+    complain(OF_WARNING, "could not read the high scores in " + path + ": " + file.error +
+                             "; the table starts from its defaults, and the file is not "
+                             "written over");
     return false;
   }
-  unsigned char bytes[rows * recordBytes];
-  const size_t got = std::fread(bytes, 1, sizeof bytes, file);
-  std::fclose(file);
+  const auto* bytes = reinterpret_cast<const unsigned char*>(file.bytes.data());
+  // Bytes past the five rows are no part of the table.
+  const size_t got = std::min(file.bytes.size(), static_cast<size_t>(rows * recordBytes));
   // Each field is taken only when the file covers all of its bytes.
   auto covered = [&](size_t end) { return got >= end; };
   for (int i = 0; i < rows; ++i) {
@@ -89,7 +97,8 @@ bool HighScores::load(const std::string& path) {
     if (covered(at + 10)) bestTimes[i] = getFloat(bytes + at + 6);
     if (covered(at + 14)) bestFuel[i] = getFloat(bytes + at + 10);
   }
-  if (got < sizeof bytes) {
+  if (path == unreadPath) unreadPath.clear();
+  if (got < static_cast<size_t>(rows * recordBytes)) {
     ofLog(OF_NOTICE, "%s holds %zu of 70 bytes; the rest of the table keeps its defaults",
           path.c_str(), got);
     return false;
@@ -97,28 +106,42 @@ bool HighScores::load(const std::string& path) {
   return true;
 }
 
-bool HighScores::save(const std::string& path) const {
-  unsigned char bytes[rows * recordBytes];
+void HighScores::complain(int level, const std::string& message) {
+  problem = message;
+  if (message == lastSaid) return;
+  lastSaid = message;
+  ofLog(level, "%s", message.c_str());
+}
+
+bool HighScores::save(const std::string& path) {
+  // What could not be read at the start holds rows this table never saw;
+  // what cannot be read now may be a pipe or a player's own file.
+  std::string unreadable = path == unreadPath ? unreadWhy : std::string();
+  if (unreadable.empty()) {
+    const ofFileRead now = ofReadFile(path);
+    if (!now.ok && !now.missing) unreadable = now.error;
+  }
+  if (!unreadable.empty()) {
+    complain(OF_ERROR, "could not save the high scores to " + path + ": it could not be read (" +
+                           unreadable + "), so it is not written over");
+    return false;
+  }
+  std::string bytes(static_cast<size_t>(rows * recordBytes), '\0');
   for (int i = 0; i < rows; ++i) {
-    unsigned char* record = bytes + i * recordBytes;
+    auto* record = reinterpret_cast<unsigned char*>(&bytes[static_cast<size_t>(i) * recordBytes]);
     std::memcpy(record, fitName(timeNames[i]).data(), nameBytes);
     std::memcpy(record + nameBytes, fitName(fuelNames[i]).data(), nameBytes);
     putFloat(record + 6, bestTimes[i]);
     putFloat(record + 10, bestFuel[i]);
   }
-  const std::string temporary = path + ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  bool ok = file != nullptr;
-  if (ok) {
-    ok = std::fwrite(bytes, 1, sizeof bytes, file) == sizeof bytes;
-    ok = std::fclose(file) == 0 && ok;
-    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+  std::string error;
+  if (!ofWriteFile(path, bytes, error)) {
+    complain(OF_ERROR, "could not save the high scores to " + path + ": " + error);
+    return false;
   }
-  if (!ok) {
-    ofLog(OF_ERROR, "could not save the high scores to %s: %s", path.c_str(), std::strerror(errno));
-    std::remove(temporary.c_str());
-  }
-  return ok;
+  problem.clear();
+  lastSaid.clear();
+  return true;
 }
 
 void HighScores::insert(float time, float fuel, const std::string& runName) {

@@ -21,11 +21,15 @@ struct HighScores {
   // game).
   static std::string filePath();
   // Replaces the rows the file covers; a missing or short file leaves the
-  // rest as they are and logs a notice. False when the file was not whole.
+  // rest as they are and logs a notice. A file that is there but cannot be
+  // read (a pipe, a folder, no permission) is refused at once, without
+  // waiting on it: the rows keep their defaults and that file is never
+  // written over. False when the file was not whole.
   bool load(const std::string& path = filePath());
-  // Writes all five rows through a temporary file renamed over the old one;
-  // a failure is logged with the path and the file is left as it was.
-  bool save(const std::string& path = filePath()) const;
+  // Writes all five rows through a temporary file renamed over the old one.
+  // A failure leaves the file as it was and is logged once with the path
+  // and the reason, and kept in problem for the window.
+  bool save(const std::string& path = filePath());
   // Offers a finished run to both tables (an equal value ranks below the
   // older one) and saves if either took it.
   void insert(float time, float fuel, const std::string& name);
@@ -40,4 +44,16 @@ struct HighScores {
   bool newRecord = false;
   int newTimeRow = -1;
   int newFuelRow = -1;
+  // Why the file could not be read or written at the last try, as the log
+  // said it; "" once a load or save worked. The score screen shows it.
+  std::string problem;
+
+ private:
+  // Logs message at level and keeps it as the problem; a message that is
+  // the last one said is not logged again (every save tries again).
+  void complain(int level, const std::string& message);
+
+  // The file load found but could not read, and why: never written over.
+  std::string unreadPath, unreadWhy;
+  std::string lastSaid;
 };

@@ -2,19 +2,32 @@
 // a practice run of one level chosen from the level list (or by --level),
 // and where each ends: the score screen, the level list or the title.
 
+#include "framework/XmlSettings.h"
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
 #include "shell/testApp.h"
+
+namespace {
+// "data/data.xml: why it does not load", for the window: the log has said
+// it already, as the load failed.
+std::string levelsProblem() {
+  XmlSettings probe;
+  probe.loadFile("data.xml");
+  return ofToDataPath("data.xml") + ": " + probe.lastError();
+}
+}  // namespace
 
 bool testApp::startRun() {
   // A run plays the saved levels; the ones being edited stay as they are.
   LevelData saved{LevelData::Empty{}};
   if (!saved.load("data.xml")) {
     ofLog(OF_ERROR, "cannot start a run without %s", ofToDataPath("data.xml").c_str());
+    title.say("cannot start a run: " + levelsProblem());
     return false;
   }
   if (!game.start(saved)) {
     ofLog(OF_ERROR, "cannot start a run: %s holds no level", ofToDataPath("data.xml").c_str());
+    title.say("cannot start a run: " + ofToDataPath("data.xml") + " holds no level");
     return false;
   }
   runAssisted = false;
@@ -26,6 +39,7 @@ void testApp::openLevelList() {
   LevelData saved{LevelData::Empty{}};
   if (!saved.load("data.xml")) {
     ofLog(OF_ERROR, "cannot list the levels without %s", ofToDataPath("data.xml").c_str());
+    title.say("cannot list the levels: " + levelsProblem());
     return;
   }
   levelList.open(progress, saved);
@@ -47,7 +61,7 @@ bool testApp::startPracticeRun(const std::string& guid) {
   LevelData saved{LevelData::Empty{}};
   if (!saved.load("data.xml")) {
     ofLog(OF_ERROR, "cannot start a practice run without %s", ofToDataPath("data.xml").c_str());
-    title.say("cannot practise without " + ofToDataPath("data.xml"));
+    title.say("cannot practise: " + levelsProblem());
     practiceLevel.clear();
     return false;
   }

@@ -1,5 +1,6 @@
 #include "shell/TitleMenu.h"
 
+#include <algorithm>
 #include <string>
 
 #include "framework/InputState.h"
@@ -10,6 +11,7 @@
 #include "framework/ofScreen.h"
 #include "framework/ofTrueTypeFont.h"
 #include "platform/Settings.h"
+#include "shell/WindowText.h"
 
 namespace {
 // The keys that choose, in the order they are asked when several go down
@@ -45,11 +47,33 @@ std::string boundKey(const Settings& settings, KeyBindings::Action action) {
 void TitleMenu::load() { logo.load("logo.xml"); }
 
 void TitleMenu::say(const std::string& text) {
-  notice = text;
-  noticeAtMs = ofGetElapsedTimeMillis();
+  if (text == notice) {
+    noticeAtMs = ofGetElapsedTimeMillis();
+  } else if (std::find(waiting.begin(), waiting.end(), text) == waiting.end()) {
+    waiting.push_back(text);
+  }
+  nextNotice();
+}
+
+void TitleMenu::nextNotice() {
+  const int now = ofGetElapsedTimeMillis();
+  if (!notice.empty() && now - noticeAtMs <= noticeMs) return;
+  notice.clear();
+  if (waiting.empty()) return;
+  notice = waiting.front();
+  waiting.erase(waiting.begin());
+  noticeAtMs = now;
+}
+
+std::vector<std::string> TitleMenu::notices() const {
+  std::vector<std::string> lines;
+  if (!notice.empty() && ofGetElapsedTimeMillis() - noticeAtMs <= noticeMs) lines.push_back(notice);
+  lines.insert(lines.end(), waiting.begin(), waiting.end());
+  return lines;
 }
 
 TitleMenu::Choice TitleMenu::update(const InputState& current, const InputState& previous) {
+  nextNotice();
   const Choice loading = updateWhileLoading(current, previous);
   if (loading != Choice::none) return loading;
   for (const MenuKey& key : menuKeys) {
@@ -83,12 +107,12 @@ void TitleMenu::draw(ofTrueTypeFont& font, const Settings& settings) const {
   float y = 30;
   for (const std::string& line : lines) {
     setMenuColor(calm);
-    font.drawString(line, 0, y);
+    // Without a font (font.xml missing or broken) the menu is still read.
+    drawReadableText(font, line, 0, y);
     y += 20;
   }
   ofNoFill();
   if (notice.empty() || ofGetElapsedTimeMillis() - noticeAtMs > noticeMs) return;
   ofSetupScreen();
-  ofSetColor(255, 90, 90);
-  font.drawString(notice, (w - font.stringWidth(notice)) / 2, static_cast<float>(h - 12));
+  drawNotice(font, notice, static_cast<float>(h - 4));
 }

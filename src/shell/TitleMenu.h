@@ -4,6 +4,7 @@
 // frame, so that two keys in one frame never open two screens.
 
 #include <string>
+#include <vector>
 
 #include "level/LevelData.h"
 
@@ -25,12 +26,19 @@ class TitleMenu {
   Choice updateWhileLoading(const InputState& current, const InputState& previous);
   void draw(ofTrueTypeFont& font, const Settings& settings) const;
   // A line under the menu for a few seconds: why what the player asked for
-  // (a level to practise, say) could not be done.
+  // (a level to practise, say) could not be done, or what the game could not
+  // read or write. Lines said together are shown one after another.
   void say(const std::string& text);
+  // What is said under the menu now, then what waits its turn.
+  std::vector<std::string> notices() const;
 
   LevelData logo;
 
  private:
+  // The next waiting line takes the place of one that has had its time.
+  void nextNotice();
+
   std::string notice;
   int noticeAtMs = 0;
+  std::vector<std::string> waiting;
 };

@@ -8,6 +8,7 @@
 #include "framework/ofLog.h"
 #include "framework/ofScreen.h"
 #include "framework/ofUtils.h"
+#include "shell/WindowText.h"
 
 void testApp::setup() {
   ofSetWindowTitle("Orvane");
@@ -25,10 +26,17 @@ void testApp::setup() {
   scoreScreen = ScoreScreen();
 
   XmlSettings xml;
+  // Said in the window too (see the end of setup); the text falls back to
+  // the built-in bitmap font.
+  std::string fontProblem;
   if (xml.loadFile("font.xml")) {
     font.loadFont(xml.getAttribute("font", "file", "", 0), xml.getAttribute("font", "size", 8, 0));
+    if (!font.isLoaded()) {
+      fontProblem = "the font named in " + ofToDataPath("font.xml") + " did not load";
+    }
   } else {
-    ofLog(OF_ERROR, "could not load %s: %s", ofToDataPath("font.xml").c_str(), xml.lastError().c_str());
+    fontProblem = "could not load " + ofToDataPath("font.xml") + ": " + xml.lastError();
+    ofLog(OF_ERROR, "%s", fontProblem.c_str());
   }
 
   input.reset();
@@ -55,6 +63,10 @@ void testApp::setup() {
   game.drawBeforeShip = [this] {
     if (playing()) journey.drawGhost();
   };
+  // What could not be read is said on the title, where the player looks first.
+  for (const std::string& problem : {fontProblem, scores.problem, progress.takeProblem()}) {
+    if (!problem.empty()) title.say(problem);
+  }
   if (editOnStart) enter(Screen::editing);
   if (!levelOnStart.empty() && !editing()) startPracticeFromOption();
 }
@@ -75,6 +87,13 @@ void testApp::update() {
   if (ofGetWidth() != 530 || ofGetHeight() != 370) ofSetWindowShape(530, 370);
   game.ownAudio.update();
   const Screen at = shown;
+  // A settings or progress file that could not be read or written is said
+  // on the title.
+  if (at == Screen::title) {
+    for (const std::string& problem : {settings.takeProblem(), progress.takeProblem()}) {
+      if (!problem.empty()) title.say(problem);
+    }
+  }
   switch (at) {
     case Screen::title: updateTitle(title.update(input, previousInput)); break;
     case Screen::loading: updateTitle(title.updateWhileLoading(input, previousInput)); break;
@@ -85,6 +104,8 @@ void testApp::update() {
     case Screen::scores:
       if (scoreScreen.update(input, previousInput, scores) == ScoreScreen::Step::back) {
         enter(Screen::title);
+        // Leaving may have saved a name typed; a table not saved is said again.
+        if (!scores.problem.empty()) title.say(scores.problem);
       }
       break;
     case Screen::editing:
@@ -153,7 +174,13 @@ void testApp::draw() {
       journey.drawOverlay(font);
       pauseOverlay.draw(font, settings, shown == Screen::pause);
       break;
-    case Screen::scores: scoreScreen.draw(font, scores); break;
+    case Screen::scores:
+      scoreScreen.draw(font, scores);
+      // A table that could not be saved is said above the screen's last line.
+      if (!scores.problem.empty()) {
+        drawNotice(font, scores.problem, static_cast<float>(ofGetHeight() - 26));
+      }
+      break;
     case Screen::editing: editor.draw(); break;
   }
   fade.draw(font, fading());
@@ -207,4 +234,8 @@ void testApp::mouseReleased(int x, int y, int button) {
   editor.forwardMouse(EditingState::MouseEvent::released, button);
 }
 
-void testApp::exit() { editor.keepUnsavedEdits(); }
+void testApp::exit() {
+  // The records a run saved are written before the program ends.
+  journey.flush();
+  editor.keepUnsavedEdits();
+}

@@ -12,6 +12,7 @@
 #include "framework/ofUtils.h"
 #include "platform/DataFolder.h"
 #include "platform/WritableData.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScopedEnvironment.h"
 #include "support/ScratchFolder.h"
 
@@ -50,33 +51,42 @@ TEST(DataFolder, CandidatesComeFromTheVariableTheWorkingFolderAndTheProgramsPlac
   }
 }
 
-TEST(DataFolder, TheFirstCandidateThatIsAFolderIsFound) {
+TEST(DataFolder, TheFirstCandidateThatHoldsDataXmlIsFound) {
   // In the scratch folder: the working folder's data/, the program at
   // prefix/bin/orvane with prefix/bin/data beside it and the installed
   // prefix/share/orvane/data, and the folder ORVANE_DATA may name.
   struct Case {
     const char* name;
     bool variableSet;
-    std::vector<std::string> made;  // folders made, relative to the scratch folder
+    std::vector<std::string> made;   // folders made with a data.xml, relative to the scratch folder
+    std::vector<std::string> empty;  // folders made without one
     std::vector<std::string> files;  // files made where a folder could be
     std::string found;               // relative to the scratch folder; "" none
   };
   const std::string beside = "prefix/bin/data", installed = "prefix/share/orvane/data";
   const Case cases[] = {
-      {"all there, variable set", true, {"own", "data", beside, installed}, {}, "own"},
-      {"all there", false, {"own", "data", beside, installed}, {}, "data"},
-      {"variable names nothing", true, {"data", installed}, {}, "data"},
-      {"beside the program", false, {beside, installed}, {}, beside},
-      {"installed only", false, {installed}, {}, installed},
-      {"variable and installed", true, {"own", installed}, {}, "own"},
-      {"a file named data is no folder", false, {installed}, {"data", beside}, installed},
-      {"none", false, {}, {}, ""},
-      {"none, variable set", true, {}, {"own"}, ""},
+      {"all there, variable set", true, {"own", "data", beside, installed}, {}, {}, "own"},
+      {"all there", false, {"own", "data", beside, installed}, {}, {}, "data"},
+      {"variable names nothing", true, {"data", installed}, {}, {}, "data"},
+      {"beside the program", false, {beside, installed}, {}, {}, beside},
+      {"installed only", false, {installed}, {}, {}, installed},
+      {"variable and installed", true, {"own", installed}, {}, {}, "own"},
+      {"a file named data is no folder", false, {installed}, {}, {"data", beside}, installed},
+      {"an empty data/ does not hide the installed data", false, {installed}, {"data"}, {},
+       installed},
+      {"the variable names an empty folder", true, {beside}, {"own", "data"}, {}, beside},
+      {"data.xml is a folder", false, {installed}, {"data/data.xml"}, {}, installed},
+      {"none", false, {}, {}, {}, ""},
+      {"none, variable set", true, {}, {}, {"own"}, ""},
   };
   for (const Case& c : cases) {
     ScratchFolder scratch(false);
     const std::string root = scratch.path() + "/";
-    for (const std::string& f : c.made) fs::create_directories(root + f);
+    for (const std::string& f : c.made) {
+      fs::create_directories(root + f);
+      scratch.write(f + "/data.xml", "<Info count=\"1\"></Info>");
+    }
+    for (const std::string& f : c.empty) fs::create_directories(root + f);
     for (const std::string& f : c.files) {
       fs::create_directories(fs::path(root + f).parent_path());
       scratch.write(f, "not a folder");
@@ -91,10 +101,34 @@ TEST(DataFolder, TheFirstCandidateThatIsAFolderIsFound) {
   }
 }
 
+TEST(DataFolder, EachPlacePassedOverSaysWhatWasWrongWithIt) {
+  ScratchFolder scratch(false);
+  fs::create_directories("empty");
+  fs::create_directories("folder/data.xml");
+  scratch.write("file", "not a folder");
+  fs::create_directories("good");
+  scratch.write("good/data.xml", "");
+  const DataFolderSearch search = findDataFolder({{"missing", "ORVANE_DATA", ""},
+                                                  {"file", "in the working folder", ""},
+                                                  {"empty", "beside the program", ""},
+                                                  {"folder", "installed", ""},
+                                                  {"good", "installed", ""},
+                                                  {"after", "installed", ""}});
+  EXPECT_EQ(search.found, "good");
+  const std::vector<std::string> expected = {
+      "it is not there", "it is not a folder", "it holds no data.xml", "its data.xml is not a file",
+      "", ""};
+  ASSERT_EQ(search.tried.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(search.tried[i].problem, expected[i]) << search.tried[i].folder;
+  }
+}
+
 TEST(DataFolder, AReadOnlyFolderIsFoundAndItsFilesGoToThePlayersFolder) {
   ScratchFolder scratch(false);
   const std::string installed = scratch.path() + "/prefix/share/orvane/data";
   fs::create_directories(installed);
+  scratch.write("prefix/share/orvane/data/data.xml", "");
   fs::permissions(installed, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   const DataFolderSearch search =
@@ -122,17 +156,22 @@ TEST(DataFolder, WritableFoldersAreToldFromOnesThatAreNot) {
   EXPECT_TRUE(fs::is_empty("data")) << "the probe file is removed again";
 }
 
-TEST(DataFolder, TheSearchReadsTheVariableAndSaysWhenItNamesNoFolder) {
+TEST(DataFolder, TheSearchReadsTheVariableAndSaysWhenItNamesNoDataFolder) {
   ScratchFolder scratch(false);
-  fs::create_directory("chosen");
-  fs::create_directory("data");
+  for (const char* folder : {"chosen", "data"}) {
+    fs::create_directory(folder);
+    scratch.write(std::string(folder) + "/data.xml", "");
+  }
+  fs::create_directory("empty");
   struct Case {
     std::string variable, found, said;
   };
   const Case cases[] = {
       {scratch.path() + "/chosen", scratch.path() + "/chosen", ""},
       {scratch.path() + "/missing", "data",
-       "OF_WARNING: ORVANE_DATA names " + scratch.path() + "/missing, which is not a folder\n"},
+       "OF_WARNING: ORVANE_DATA names " + scratch.path() + "/missing, but it is not there\n"},
+      {scratch.path() + "/empty", "data",
+       "OF_WARNING: ORVANE_DATA names " + scratch.path() + "/empty, but it holds no data.xml\n"},
   };
   for (const Case& c : cases) {
     ScopedEnvironment variable("ORVANE_DATA", c.variable);
@@ -153,7 +192,7 @@ TEST(DataFolder, NothingFoundSaysWhereItLookedAndHowToPointTheGameAtItsData) {
       EXPECT_LE(line.size(), 64u) << "fits the window: " << line;
     }
     for (const char* said : {"ORVANE_DATA", "  data  (in the working folder)", "/nowhere/bin/data",
-                             "/nowhere/share/orvane/data", "Escape quits."}) {
+                             "/nowhere/share/orvane/data", "    it is not there", "Escape quits."}) {
       EXPECT_NE(text.find(said), std::string::npos) << said << "\n" << text;
     }
     if (!variable.empty()) {
@@ -225,4 +264,34 @@ TEST(WritableData, OnlyADataFolderThatIsThereAndCannotBeWrittenIsReadOnly) {
         << c.root;
   }
   ofSetDataPathRoot("data");
+}
+
+// A full disk when the player's first copy is made: nothing half-made is
+// left to stand for the table, and the copy is made once there is room.
+TEST(WritableData, AFirstCopyThatCannotBeMadeWholeIsMadeAgainLater) {
+  ScratchFolder scratch;
+  ScopedEnvironment xdg("XDG_DATA_HOME", scratch.path() + "/share");
+  const std::string shipped(1000, 's');
+  scratch.write("data/high.dat", shipped);
+  const std::string own = scratch.path() + "/share/orvane/high.dat";
+  testing::internal::CaptureStdout();
+  {
+    // Room for the log (the captured output is a file too), none for the copy.
+    FileSizeLimit full(400);
+    EXPECT_EQ(writableDataFile("high.dat", true), own);
+  }
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(log, "OF_ERROR: could not copy data/high.dat to " + own + ": File too large\n");
+  EXPECT_FALSE(fs::exists(own)) << "no part of a copy is left";
+  EXPECT_EQ(writableDataFile("high.dat", true), own);
+  EXPECT_EQ(scratch.read("share/orvane/high.dat"), shipped);
+  // An empty copy, as an older game left on a full disk, is made again.
+  scratch.write("share/orvane/high.dat", "");
+  EXPECT_EQ(writableDataFile("high.dat", true), own);
+  EXPECT_EQ(scratch.read("share/orvane/high.dat"), shipped);
+  std::vector<std::string> left;
+  for (const auto& entry : fs::directory_iterator(scratch.path() + "/share/orvane")) {
+    left.push_back(entry.path().filename().string());
+  }
+  EXPECT_EQ(left, std::vector<std::string>{"high.dat"});
 }

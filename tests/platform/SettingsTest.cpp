@@ -3,18 +3,24 @@
 // file is in, and the file written and read back.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "framework/InputState.h"
+#include "framework/ofFile.h"
 #include "framework/ofLog.h"
 #include "platform/KeyBindings.h"
 #include "platform/Settings.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScopedEnvironment.h"
 #include "support/ScratchFolder.h"
 
@@ -214,7 +220,7 @@ TEST_F(SettingsFile, WhatIsSavedReadsBackAndNothingElseIsLeftInTheFolder) {
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
   EXPECT_TRUE(loaded == saved) << loaded.text();
   EXPECT_TRUE(loaded.given("thrust"));
-  EXPECT_EQ(folderContent(), std::vector<std::string>{"settings"});
+  EXPECT_EQ(folderContent(), (std::vector<std::string>{"settings", "settings.lock"}));
   const std::string text = scratch.read(file);
   for (const char* line : {"\nthrust = w\n", "\nback = #\n", "\nscale = 4\n", "\ncalm = on\n"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
@@ -258,9 +264,9 @@ TEST_F(SettingsFile, AFileWithLinesThatCouldNotBeUsedIsKeptBesideBeforeASaveRepl
     std::vector<std::string> left;  // in the folder after two saves
   };
   const Case cases[] = {
-      {"music_volume = loud\ncalm = on\n", {"settings", "settings.broken"}},
-      {std::string(70000, '#'), {"settings", "settings.broken"}},
-      {"# all good\ncalm = on\n", {"settings"}},
+      {"music_volume = loud\ncalm = on\n", {"settings", "settings.broken", "settings.lock"}},
+      {std::string(70000, '#'), {"settings", "settings.broken", "settings.lock"}},
+      {"# all good\ncalm = on\n", {"settings", "settings.lock"}},
   };
   for (const Case& c : cases) {
     scratch.write(file, c.text);
@@ -271,7 +277,7 @@ TEST_F(SettingsFile, AFileWithLinesThatCouldNotBeUsedIsKeptBesideBeforeASaveRepl
     ASSERT_TRUE(settings.save());  // kept once, not again
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_EQ(folderContent(), c.left) << log;
-    if (c.left.size() == 2) {
+    if (c.left.size() == 3) {
       EXPECT_EQ(scratch.read(file + ".broken"), c.text);
       EXPECT_NE(log.find("kept it as " + scratch.path() + "/" + file + ".broken"),
                 std::string::npos)
@@ -284,5 +290,129 @@ TEST_F(SettingsFile, AFileWithLinesThatCouldNotBeUsedIsKeptBesideBeforeASaveRepl
     for (const std::string& name : folderContent()) {
       fs::remove(scratch.path() + "/config/orvane/" + name);
     }
+  }
+}
+
+TEST_F(SettingsFile, ASaveUsesATemporaryFileOfItsOwnAndAFailureSaysWhyAndKeepsTheFile) {
+  const std::string where = scratch.path() + "/" + file;
+  // Another game's temporary file, under the name every game once used.
+  fs::create_directory(where + ".tmp");
+  Settings settings;
+  settings.calm = true;
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(settings.save());
+  const std::string saved = scratch.read(file);
+  settings.ghosts = false;
+  bool written = true;
+  {
+    // Room for the log (the captured output is a file too), none for the file.
+    FileSizeLimit full(400);
+    written = settings.save();
+  }
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_FALSE(written);
+  EXPECT_EQ(scratch.read(file), saved) << "the old file is whole";
+  EXPECT_NE(log.find("OF_ERROR: could not save " + where + ": File too large\n"), std::string::npos)
+      << log;
+  EXPECT_EQ(settings.takeProblem(), "could not save " + where + ": File too large");
+  EXPECT_FALSE(settings.ghosts) << "the settings in use stay as they are";
+  fs::remove(where + ".tmp");
+  EXPECT_EQ(folderContent(), (std::vector<std::string>{"settings", "settings.lock"}));
+}
+
+TEST_F(SettingsFile, ALinkedSettingsFileStaysALinkToThePlayersOwnFile) {
+  fs::create_directories(scratch.path() + "/dotfiles");
+  scratch.write("dotfiles/orvane", "calm = on\n");
+  fs::create_symlink("../../dotfiles/orvane", scratch.path() + "/" + file);
+  Settings settings;
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(settings.load());
+  settings.ghosts = false;
+  EXPECT_TRUE(settings.save());
+  testing::internal::GetCapturedStdout();
+  EXPECT_TRUE(fs::is_symlink(scratch.path() + "/" + file));
+  const std::string text = scratch.read("dotfiles/orvane");
+  EXPECT_NE(text.find("\ncalm = on\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nghosts = off\n"), std::string::npos) << text;
+}
+
+// Two games started one after the other, each saving what its player
+// changed: neither loses the other's.
+TEST_F(SettingsFile, TwoGamesAtOnceEachSaveChangesOnlyWhatThatGameChanged) {
+  scratch.write(file, "thrust = w\nmusic_volume = 40\n");
+  Settings first, second;
+  testing::internal::CaptureStdout();
+  first.load();
+  second.load();
+  first.calm = true;  // c on the first game's title
+  ASSERT_TRUE(first.save());
+  second.musicVolume = 80;  // the second game's keys screen
+  second.keys.bind(KeyBindings::pause, 'p');
+  ASSERT_TRUE(second.save());
+  first.ghosts = false;  // h on the first game's title
+  ASSERT_TRUE(first.save());
+  Settings onDisk;
+  EXPECT_TRUE(onDisk.load());
+  testing::internal::GetCapturedStdout();
+  Settings expected;
+  expected.keys.bind(KeyBindings::thrust, 'w');
+  expected.keys.bind(KeyBindings::pause, 'p');
+  expected.musicVolume = 80;
+  expected.calm = true;
+  expected.ghosts = false;
+  EXPECT_TRUE(onDisk == expected) << onDisk.text();
+  EXPECT_TRUE(first == expected) << "a save leaves the game with what the file says\n"
+                                 << first.text();
+}
+
+TEST_F(SettingsFile, ASaveWaitsForAnotherGamesSaveToEnd) {
+  Settings settings;
+  std::future<bool> saving;
+  {
+    ofFileLock otherGame(scratch.path() + "/" + file);
+    ASSERT_TRUE(otherGame.locked());
+    saving = std::async(std::launch::async, [&] { return settings.save(); });
+    EXPECT_EQ(saving.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout);
+  }
+  EXPECT_TRUE(saving.get());
+}
+
+TEST_F(SettingsFile, AFileThatCannotBeReadIsNeverWrittenOverAndTheWindowIsTold) {
+  const std::string where = scratch.path() + "/" + file;
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+    std::function<bool()> stillThere;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"a folder", [&] { fs::create_directory(where); }, [&] { return fs::is_directory(where); },
+       "is a folder, not a file"},
+      {"a pipe", [&] { mkfifo(where.c_str(), 0600); }, [&] { return fs::is_fifo(where); },
+       "is a pipe, not a file"},
+  };
+  for (const Case& c : cases) {
+    c.make();
+    Settings settings;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(settings.load()) << c.name;
+    const std::string loadLog = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(loadLog, "OF_WARNING: could not load " + where + ": " + c.reason +
+                           "; the defaults apply for now, and the file is not written over\n")
+        << c.name;
+    EXPECT_NE(settings.takeProblem().find(where), std::string::npos) << c.name;
+    EXPECT_EQ(settings.takeProblem(), "") << c.name << ": said once";
+    settings.calm = true;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(settings.save()) << c.name;
+    EXPECT_FALSE(settings.save()) << c.name;
+    const std::string saveLog = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(saveLog, "OF_ERROR: could not save " + where + ": it could not be read (" +
+                           c.reason + "), so it is not written over\n")
+        << c.name << ": said once however often the game saves";
+    EXPECT_TRUE(c.stillThere()) << c.name;
+    EXPECT_TRUE(settings.calm) << c.name << ": the settings in use stay";
+    EXPECT_NE(settings.takeProblem().find(where), std::string::npos) << c.name;
+    fs::remove_all(where);
   }
 }

@@ -190,7 +190,7 @@ TEST_F(GhostFile, AFileThatCannotBeReadLeavesAnEmptyGhostAndOneLineSayingWhy) {
       {"empty", "", "OF_WARNING: could not load the ghost "},
       {"not XML", "\x01\xFFghost\n", "OF_WARNING: could not load the ghost "},
       {"cut short", caveFile({good}).substr(0, 40), "OF_WARNING: could not load the ghost "},
-      {"a folder", "/", "it is not a regular file"},
+      {"a folder", "/", "is a folder, not a file"},
       {"no Ghost element", "<Progress version=\"1\"></Progress>", "there is no Ghost element"},
       {"wrong level", caveFile({good}, nullptr, "version=\"1\" level=\"shaft\""), "another level"},
       {"no level", caveFile({good}, nullptr, "version=\"1\""), "another level"},
@@ -208,6 +208,10 @@ TEST_F(GhostFile, AFileThatCannotBeReadLeavesAnEmptyGhostAndOneLineSayingWhy) {
       {"later second", caveFile({good + ";" + good, good + ";1 2"}), "frame 3 is not"},
       {"fewer frames", caveFile({good}, "2"), "holds 1 frames but says frames=\"2\""},
       {"no count", caveFile({good}, ""), "holds 1 frames"},
+      {"a best that is no time",
+       caveFile({good}, nullptr, "version=\"1\" level=\"cave\" bestMs=\"12ms\""),
+       "its bestMs \"12ms\" is not a time"},
+      {"two ghosts", caveFile({good}) + caveFile({good}), "more than the ghost"},
   };
   const std::string file = Ghost::path("cave");
   for (const Case& c : cases) {
@@ -380,4 +384,93 @@ TEST(GhostDrawing, AFaintHullPointsWhereTheShipFacedAndNothingShowsPastTheEnd) {
     EXPECT_EQ(GlTestWindow::litPixels(0, 0, 530, 370), 0) << c.heading;
   }
   if (!blending) ofDisableAlphaBlending();
+}
+
+// Two games flying one level each keep the ghost of their best; the file
+// keeps the pass of the better one, whichever saved last. A file of an
+// older game says no best: any pass with one replaces it.
+TEST_F(GhostFile, AGhostIsReplacedOnlyByThePassOfABetterBest) {
+  struct Case {
+    const char* name;
+    std::optional<float> onDisk;  // the best of the ghost there (none: a file without one)
+    bool fileThere;
+    std::optional<float> saved;  // the best of the pass saved
+    bool replaced;
+  };
+  const Case cases[] = {
+      {"no ghost yet", std::nullopt, false, 500.0f, true},
+      {"a better best", 500.0f, true, 400.0f, true},
+      {"the same best", 500.0f, true, 500.0f, false},
+      {"a worse best", 500.0f, true, 600.0f, false},
+      {"an older game's file", std::nullopt, true, 600.0f, true},
+      {"a pass of no known best", 500.0f, true, std::nullopt, false},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(ghosts);
+    if (c.fileThere) {
+      Ghost there = flownGhost(10);
+      if (c.onDisk) there.setBestMs(*c.onDisk);
+      ASSERT_TRUE(there.save("cave")) << c.name;
+    }
+    Ghost pass = flownGhost(20, 2);
+    if (c.saved) pass.setBestMs(*c.saved);
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(pass.save("cave")) << c.name;
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << c.name;
+    Ghost kept;
+    ASSERT_TRUE(kept.load("cave")) << c.name;
+    EXPECT_EQ(kept.frames(), c.replaced ? 20u : 10u) << c.name;
+    EXPECT_EQ(kept.bestMs(), c.replaced ? c.saved : c.onDisk) << c.name;
+    EXPECT_EQ(folderContent(), (std::vector<std::string>{"cave.xml"})) << c.name;
+  }
+}
+
+// A ghost holds at most ten minutes of frames (60 a second): a longer pass
+// keeps its first ten minutes, and the replay ends there. Whatever the
+// places flown, the file of the longest ghost stays under the size any
+// ghost file is read up to.
+TEST_F(GhostFile, APassLongerThanTenMinutesIsKeptAsItsFirstTenMinutes) {
+  const size_t cap = Ghost::maxFrames;
+  ASSERT_EQ(cap, 36000u);
+  Ghost ghost;
+  for (size_t i = 0; i < cap + 100; ++i) {
+    const float far = i % 2 ? -999999.9f : -5e9f;  // well outside any level
+    ghost.record(ofxVec2f(far, far + static_cast<float>(i)), -179.6f);
+  }
+  ASSERT_EQ(ghost.frames(), cap);
+  EXPECT_EQ(ghost.at(cap), nullptr);
+  ASSERT_TRUE(ghost.save("long"));
+  EXPECT_LE(fs::file_size(Ghost::path("long")), Ghost::maxFileBytes / 2);
+  Ghost loaded;
+  ASSERT_TRUE(loaded.load("long"));
+  EXPECT_EQ(loaded.frames(), cap);
+  EXPECT_NEAR(loaded.at(0)->x, -1e6f, 0.1f) << "a place beyond a million pixels is kept there";
+  EXPECT_NEAR(loaded.at(1)->x, -999999.9f, 0.1f);
+}
+
+// A file larger than the longest ghost makes is not read at all: reading
+// and parsing it would hold up the level it belongs to.
+TEST_F(GhostFile, AFileLargerThanAnyGhostIsRefusedUnread) {
+  const size_t limit = Ghost::maxFileBytes;
+  ASSERT_EQ(limit, 2u << 20);
+  const std::string head = caveFile({"1.5 2.5 90"});
+  struct Case {
+    size_t size;
+    bool loads;
+  };
+  const Case cases[] = {{limit, true}, {limit + 1, false}, {8u << 20, false}};
+  for (const Case& c : cases) {
+    // Blank lines before the closing tag make it as long as wanted.
+    std::string text = head;
+    text.insert(text.rfind("</Ghost>"), std::string(c.size - head.size(), '\n'));
+    writeGhostFile("cave", text);
+    Ghost ghost;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(ghost.load("cave"), c.loads) << c.size;
+    const std::string log = testing::internal::GetCapturedStdout();
+    if (!c.loads) {
+      EXPECT_NE(log.find("is larger than " + std::to_string(limit) + " bytes"), std::string::npos)
+          << c.size << ": " << log;
+    }
+  }
 }

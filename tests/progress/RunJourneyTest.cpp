@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
+#include <memory>
 
+#include "framework/ofFile.h"
 #include "progress/Ghost.h"
 #include "progress/PlayerProgress.h"
 #include "progress/RunJourney.h"
@@ -41,13 +45,18 @@ struct Journey : GameFixture {
   bool ghosts = true;
   RunJourney journey{progress, ghosts};
 
-  void begin(const LevelData& data) {
+  // The journey the frames go to: the fixture's, or another game's.
+  RunJourney* flying = &journey;
+
+  void begin(const LevelData& data, RunJourney& with) {
     start(data);
-    journey.start(*game);
+    flying = &with;
+    with.start(*game);
   }
+  void begin(const LevelData& data) { begin(data, journey); }
   void step() {
     frame();
-    journey.update(*game);
+    flying->update(*game);
   }
   void steps(int n) {
     for (int i = 0; i < n; ++i) step();
@@ -183,6 +192,7 @@ TEST_F(Journey, TheBestPassIsReplayedFrameForFrameInTheNextRun) {
   finish();
 
   begin(twoLevels());
+  journey.flush();  // the ghost is read beside the frames, not in one
   const Ghost& ghost = journey.replayed();
   ASSERT_EQ(ghost.frames(), 21u);
   for (size_t i = 0; i < ghost.frames(); ++i) {
@@ -211,6 +221,83 @@ TEST_F(Journey, APracticeRunIsSplitFromTheLevelItBeganIn) {
   EXPECT_EQ(journey.splits().splits()[0].guid, "two");
   EXPECT_TRUE(progress.bestTime("two"));
   EXPECT_FALSE(progress.hasReached("one"));
+}
+
+// Two games started on one record fly the same level: the slower pass is
+// its own game's best, but the record and the ghost keep the faster one's,
+// whichever game saved last.
+TEST_F(Journey, TwoGamesFlyingOneLevelKeepTheBetterBestAndItsGhost) {
+  PlayerProgress otherProgress;
+  bool otherGhosts = true;
+  RunJourney other{otherProgress, otherGhosts};
+  progress.load();
+  otherProgress.load();
+  begin(twoLevels());
+  flyAcross(30);
+  warpToTwo();
+  begin(twoLevels(), other);
+  flyAcross(40);
+  warpToTwo();
+  EXPECT_TRUE(other.results()[0].newBest) << "the best this game knew of";
+  journey.flush();
+  other.flush();
+
+  PlayerProgress reread;
+  ASSERT_TRUE(reread.load());
+  EXPECT_NEAR(*reread.bestTime("one"), 31 * 16, 1);
+  Ghost kept;
+  ASSERT_TRUE(kept.load("one"));
+  EXPECT_EQ(kept.frames(), 31u);
+}
+
+// Another game holding the record while it saves stands for a disk that is
+// slow: the frames go on, nothing is written or read until it lets go, and
+// then everything lands, the ghost of the level entered at its frame.
+TEST_F(Journey, FramesNeverWaitForTheDiskAndEverySaveLandsAfterwards) {
+  Ghost earlier;
+  for (int i = 0; i < 20; ++i) earlier.record(ofxVec2f(static_cast<float>(i), 7), 0);
+  earlier.setBestMs(5000);
+  ASSERT_TRUE(earlier.save("two"));
+  progress.load();
+  auto held = std::make_unique<ofFileLock>(PlayerProgress::path());
+  ASSERT_TRUE(held->locked());
+  auto flown = std::async(std::launch::async, [this] {
+    begin(twoLevels());
+    flyAcross(10);
+    warpToTwo();
+    steps(5);
+  });
+  if (flown.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+    ADD_FAILURE() << "a frame waited for the disk";
+    held.reset();
+    return;
+  }
+  flown.get();
+  EXPECT_FALSE(std::filesystem::exists(PlayerProgress::path())) << "written in a frame";
+  EXPECT_TRUE(journey.replayed().empty()) << "read in a frame, before the saves asked first";
+  EXPECT_TRUE(progress.hasReached("two"));
+
+  held.reset();
+  journey.flush();
+  ASSERT_EQ(journey.replayed().frames(), 20u);
+  EXPECT_EQ(journey.framesInLevel(), 5u);
+  EXPECT_EQ(journey.replayed().at(journey.framesInLevel())->x, 5.0f);
+  PlayerProgress reread;
+  ASSERT_TRUE(reread.load());
+  EXPECT_TRUE(reread.hasReached("two"));
+  EXPECT_NEAR(*reread.bestTime("one"), 11 * 16, 1);
+
+  // A journey that ends (the program closing) first writes what it was
+  // asked to.
+  auto last = std::make_unique<RunJourney>(progress, ghosts);
+  begin(twoLevels(), *last);
+  flyAcross(3);
+  warpToTwo();
+  last.reset();
+  flying = &journey;
+  Ghost saved;
+  ASSERT_TRUE(saved.load("one"));
+  EXPECT_EQ(saved.frames(), 4u);
 }
 
 TEST(SplitText, MinutesSecondsAndTenths) {

@@ -1,12 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
+#include <future>
 
+#include "framework/ofLog.h"
+#include "platform/WritableData.h"
 #include "shell/HighScores.h"
+#include "support/FileSizeLimit.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ScratchFolder.h"
 
 namespace {
@@ -131,18 +141,101 @@ TEST(HighScores, MissingFilesAndFoldersKeepTheDefaults) {
   EXPECT_NE(log.find("OF_ERROR: could not save the high scores to data/high.dat"), std::string::npos);
 }
 
-TEST(HighScores, AFailedSaveLeavesTheOldFileWhole) {
+TEST(HighScores, ASaveUsesATemporaryFileOfItsOwnAndAFailureSaysWhyAndKeepsTheFile) {
   ScratchFolder scratch;
   HighScores scores;
+  // Another game's temporary file, under the name every game once used.
+  mkdir("data/high.dat.tmp", 0755);
+  scores.bestTimes[0] = 1;
   ASSERT_TRUE(scores.save());
   const std::string before = scratch.read("data/high.dat");
-  mkdir("data/high.dat.tmp", 0755);  // the temporary file cannot be made
-  scores.bestTimes[0] = 1;
-  testing::internal::CaptureStdout();
-  EXPECT_FALSE(scores.save());
-  testing::internal::GetCapturedStdout();
+  scores.bestTimes[0] = 2;
+  bool written = true;
+  const int logLevel = ofGetLogLevel();
+  {
+    // The log would go to a file too (the captured output): the message is
+    // read from problem, which is what the log says.
+    ofSetLogLevel(OF_FATAL_ERROR);
+    FileSizeLimit full(10);
+    written = scores.save();
+  }
+  ofSetLogLevel(logLevel);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(scores.problem, "could not save the high scores to data/high.dat: File too large");
   EXPECT_EQ(scratch.read("data/high.dat"), before);
-  EXPECT_EQ(scores.bestTimes[0], 1);  // the table in memory stays as it is
+  EXPECT_EQ(scores.bestTimes[0], 2);  // the table in memory stays as it is
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator("data")) {
+    left.push_back(entry.path().filename().string());
+  }
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"high.dat", "high.dat.tmp"}));
+  ASSERT_TRUE(scores.save());
+  EXPECT_EQ(scores.problem, "") << "a save that works takes the complaint back";
+}
+
+namespace {
+// Loads path on a thread of its own. A load still waiting for a writer
+// after two seconds fails the test and is let go by opening the other end.
+bool loadWithin(HighScores& scores, const std::string& path) {
+  auto loading = std::async(std::launch::async, [&] { return scores.load(path); });
+  if (loading.wait_for(std::chrono::seconds(2)) == std::future_status::timeout) {
+    ADD_FAILURE() << "loading " << path << " waits for a writer";
+    const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) close(fd);
+  }
+  return loading.get();
+}
+}  // namespace
+
+// A pipe, say, at high.dat: the start does not wait on it, the run's save
+// does not replace it, and both say so.
+TEST(HighScores, WhatIsNotAFileIsRefusedAtOnceAndNeverWrittenOver) {
+  ScratchFolder scratch;
+  ScopedEnvironment userData("XDG_DATA_HOME", scratch.path() + "/share");
+  std::filesystem::create_directories("share/orvane");
+  const std::string own = scratch.path() + "/share/orvane/high.dat";
+  struct Case {
+    const char* name;
+    std::string path;
+    bool pipe;  // else a folder
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"a pipe in the data folder", "data/high.dat", true, "is a pipe, not a file"},
+      {"a pipe in the player's folder", own, true, "is a pipe, not a file"},
+      {"a folder in the data folder", "data/high.dat", false, "is a folder, not a file"},
+  };
+  for (const Case& c : cases) {
+    if (c.pipe) {
+      ASSERT_EQ(mkfifo(c.path.c_str(), 0600), 0) << c.name;
+    } else {
+      ASSERT_EQ(mkdir(c.path.c_str(), 0755), 0) << c.name;
+    }
+    // The player's copy is the one used when the data folder is read-only.
+    const std::string path = writableDataFile("high.dat", c.path == own);
+    EXPECT_EQ(path, c.path) << c.name;
+    HighScores scores;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(loadWithin(scores, path)) << c.name;
+    EXPECT_EQ(scores.bestTimes[0], 57600000) << c.name;
+    scores.bestTimes[0] = 100;  // a run entered
+    EXPECT_FALSE(scores.save(path)) << c.name;
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(log, "OF_WARNING: could not read the high scores in " + path + ": " + c.reason +
+                       "; the table starts from its defaults, and the file is not written over\n"
+                       "OF_ERROR: could not save the high scores to " + path +
+                       ": it could not be read (" + c.reason + "), so it is not written over\n")
+        << c.name;
+    EXPECT_EQ(scores.problem, "could not save the high scores to " + path +
+                                  ": it could not be read (" + c.reason +
+                                  "), so it is not written over")
+        << c.name;
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0) << c.name;
+    EXPECT_TRUE(c.pipe ? S_ISFIFO(st.st_mode) : S_ISDIR(st.st_mode)) << c.name << ": still there";
+    std::filesystem::remove_all(path);
+  }
 }
 
 TEST(HighScores, ARenamedRunIsWrittenBitForBit) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -25,11 +27,17 @@ bool titleShown(GameProcess& game) {
 }
 
 
+// A notice along the bottom of the title, in red: what went wrong.
+bool noticeShown(const Screenshot& s) {
+  return s.count(0, 342, 530, 28, Rgb{255, 90, 90}, 60) > 20;
+}
+
 struct Case {
   const char* name;
   std::function<void(const std::string& data)> spoil;
   const char* said;  // a log line the game prints exactly once
   bool runStarts;    // holding Enter on the title starts a run
+  bool noticed;      // the title says what is wrong, at the start or when Enter is refused
 };
 
 // A failing case names itself.
@@ -39,27 +47,27 @@ void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 const std::string garbage = "<Levels><Level guid=\"x\"></Levels>";
 
 const Case cases[] = {
-    {"data.xml missing", [](const std::string& d) { fs::remove(d + "/data.xml"); },
-     "OF_ERROR: could not load data/data.xml: No such file or directory", false},
     {"logo.xml missing", [](const std::string& d) { fs::remove(d + "/logo.xml"); },
-     "OF_ERROR: could not load data/logo.xml: No such file or directory", true},
+     "OF_ERROR: could not load data/logo.xml: No such file or directory", true, false},
     {"font.xml missing", [](const std::string& d) { fs::remove(d + "/font.xml"); },
-     "OF_ERROR: could not load data/font.xml: No such file or directory", true},
+     "OF_ERROR: could not load data/font.xml: No such file or directory", true, true},
     {"audio.xml missing", [](const std::string& d) { fs::remove(d + "/audio.xml"); },
-     "OF_ERROR: could not load data/audio.xml: No such file or directory", true},
+     "OF_ERROR: could not load data/audio.xml: No such file or directory", true, false},
     {"data.xml garbage", [](const std::string& d) { write(d + "/data.xml", garbage); },
-     "OF_ERROR: could not load data/data.xml: line 1:", false},
+     "OF_ERROR: could not load data/data.xml: line 1:", false, true},
+    {"data.xml empty", [](const std::string& d) { write(d + "/data.xml", ""); },
+     "OF_ERROR: could not load data/data.xml:", false, true},
     {"logo.xml garbage", [](const std::string& d) { write(d + "/logo.xml", garbage); },
-     "OF_ERROR: could not load data/logo.xml: line 1:", true},
+     "OF_ERROR: could not load data/logo.xml: line 1:", true, false},
     {"font.xml garbage", [](const std::string& d) { write(d + "/font.xml", garbage); },
-     "OF_ERROR: could not load data/font.xml: line 1:", true},
+     "OF_ERROR: could not load data/font.xml: line 1:", true, true},
     {"audio.xml garbage", [](const std::string& d) { write(d + "/audio.xml", garbage); },
-     "OF_ERROR: could not load data/audio.xml: line 1:", true},
+     "OF_ERROR: could not load data/audio.xml: line 1:", true, false},
     {"data.xml without levels",
      [](const std::string& d) { write(d + "/data.xml", "<Info count=\"2\"></Info>"); },
-     "OF_ERROR: cannot start a run: data/data.xml holds no level", false},
+     "OF_ERROR: cannot start a run: data/data.xml holds no level", false, true},
     {"a sound file that is not one", [](const std::string& d) { write(d + "/tone.wav", garbage); },
-     "OF_ERROR: ofSoundPlayer: Could not load sound file data/tone.wav", true},
+     "OF_ERROR: ofSoundPlayer: Could not load sound file data/tone.wav", true, false},
 };
 }  // namespace
 
@@ -73,16 +81,23 @@ TEST_P(Robustness, StartsSaysOnceWhatIsWrongAndEndsCleanly) {
     c.spoil(scratch + "/data");
   });
   ASSERT_TRUE(game.waitForWindow()) << game.output();
-  // Without a font the title has no menu lines to look for.
-  const bool fontBroken =
-      c.name == std::string("font.xml missing") || c.name == std::string("font.xml garbage");
-  if (!fontBroken) {
-    EXPECT_TRUE(titleShown(game));
+  // Without a font the menu is drawn in the built-in bitmap text.
+  EXPECT_TRUE(titleShown(game));
+  // What is wrong is said along the bottom of the title: a font at the
+  // start, the levels when Enter is refused.
+  auto saidInWindow = [&] {
+    return c.noticed ? game.waitFor(noticeShown, 3000) : !noticeShown(game.screenshot());
+  };
+  if (c.runStarts) {
+    EXPECT_TRUE(saidInWindow()) << c.name;
   }
   // A run shows the HUD; a refused one is back on the title well within
   // the shorter wait (the fade takes under a second each way).
   const bool running = game.startRun(c.runStarts ? 8000 : 2500);
   EXPECT_EQ(running, c.runStarts) << c.name;
+  if (!running) {
+    EXPECT_TRUE(saidInWindow()) << c.name;
+  }
   GameProcess::pause(300);
   game.key("Escape");  // pause, or leave from the title
   if (c.runStarts) {
@@ -103,6 +118,57 @@ INSTANTIATE_TEST_SUITE_P(BrokenData, Robustness, testing::ValuesIn(cases),
                            }
                            return name;
                          });
+
+// The only data folder is one the game cannot use: the window and the
+// terminal say what is wrong with it. A data/ without data.xml is not the
+// game's data, whatever else it holds.
+TEST(RobustnessAlone, ADataFolderWithoutUsableDataSaysWhatIsWrongWithIt) {
+  struct Place {
+    const char* name;
+    bool named;             // by ORVANE_DATA, else data/ in the working folder
+    const char* dataXml;    // nullptr: none
+    fs::perms perms;
+    const char* said;
+  };
+  const fs::perms open = fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                         fs::perms::others_read | fs::perms::others_exec;
+  const Place places[] = {
+      {"data/ without data.xml", false, nullptr, open,
+       "  data  (in the working folder)\n    it holds no data.xml\n"},
+      {"ORVANE_DATA names an empty folder", true, nullptr, open,
+       "  ../chosen  (ORVANE_DATA)\n    it holds no data.xml\n"},
+      {"ORVANE_DATA names a folder the player cannot read", true, "<Info count=\"1\"></Info>",
+       fs::perms::none,
+       "  ../chosen  (ORVANE_DATA)\n    its data.xml cannot be read: Permission denied\n"},
+  };
+  // Root reads whatever the permissions say: the game then runs as nobody.
+  const std::string user = geteuid() == 0 ? "nobody" : "";
+  for (const Place& p : places) {
+    std::string folder;
+    GameProcess game(
+        GameProcess::Start{"", "work", user}, {},
+        [&](const std::string& scratch) {
+          folder = scratch + (p.named ? "/chosen" : "/work/data");
+          fs::create_directory(folder);
+          // Everything a data folder holds but what the case leaves out.
+          for (const char* name : {"font.xml", "logo.xml", "audio.xml"}) {
+            fs::copy_file(fixturePath("robust") + "/" + name, folder + "/" + name);
+          }
+          if (p.dataXml) write(folder + "/data.xml", p.dataXml);
+          fs::permissions(folder, p.perms);
+        },
+        {{"ORVANE_DATA", p.named ? "../chosen" : ""}});  // from the working folder
+    ASSERT_TRUE(game.waitForWindow()) << p.name << "\n" << game.output();
+    EXPECT_TRUE(game.waitFor(
+        [](const Screenshot& s) { return s.count(0, 20, 530, 250, Rgb{255, 211, 0}, 40) > 300; },
+        5000))
+        << p.name << ": the lines are drawn";
+    game.key("Escape");
+    EXPECT_EQ(game.waitForExit(), 0) << p.name;
+    EXPECT_EQ(occurrences(game.output(), p.said), 1) << p.name << "\n" << game.output();
+    fs::permissions(folder, fs::perms::owner_all);
+  }
+}
 
 // Neither in the working folder nor beside the program nor installed, and
 // no ORVANE_DATA: the window and the terminal say where the game looked.

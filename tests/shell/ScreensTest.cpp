@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <set>
 
+#include "framework/ofLog.h"
 #include "support/AppFixture.h"
+#include "support/FileSizeLimit.h"
 #include "support/GlTestWindow.h"
 
 namespace {
@@ -191,4 +194,80 @@ TEST_F(Screens, TheGameTestWithoutALevelSaysSoAndF1GoesOnToTheLevelTool) {
   EXPECT_NE(log.find("no level"), std::string::npos) << log;
   f1();
   EXPECT_EQ(app->editor.mode, 1);
+}
+
+namespace {
+const Hue noticeRed{{255, 90, 90}};
+
+bool saidOnTitle(const testApp& app, const std::string& words) {
+  for (const std::string& line : app.title.notices()) {
+    if (line.find(words) != std::string::npos) return true;
+  }
+  return false;
+}
+
+// A data folder with neither font.xml nor data.xml in it: what went wrong
+// is said in the window, in the built-in bitmap text where there is no font.
+struct ScreensWithoutData : AppFixture {
+  bool withGlWindow() const override { return true; }
+  void drawFrame() {
+    GlTestWindow::beginFrame();
+    app->draw();
+  }
+};
+}  // namespace
+
+TEST_F(ScreensWithoutData, WithoutAFontTheMenuIsStillReadAndTheTitleSaysWhy) {
+  drawFrame();
+  for (int baseline : {240, 260, 320}) {
+    EXPECT_GT(pixelsOf(menuYellow, 290, baseline - 11, 120, 13), 10) << baseline;
+  }
+  EXPECT_TRUE(saidOnTitle(*app, "could not load data/font.xml: No such file or directory"));
+  EXPECT_GT(pixelsOf(noticeRed, 0, 340, 530, 30), 20) << "the notice is drawn";
+}
+
+TEST_F(ScreensWithoutData, EnterAndLWithoutLevelsSayWhyOnTheTitle) {
+  struct Case {
+    const char* name;
+    std::function<void()> ask;
+    const char* said;
+  };
+  const Case cases[] = {
+      {"l", [&] { tap('l'); }, "cannot list the levels: data/data.xml: No such file or directory"},
+      {"Enter",
+       [&] {
+         press(KEY_ENTER);
+         update(2);
+         release(KEY_ENTER);
+         update(120);  // the fade there and back
+       },
+       "cannot start a run: data/data.xml: No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    clock.advance(10000);  // what was said before is gone
+    testing::internal::CaptureStdout();
+    c.ask();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(app->screen(), Screen::title) << c.name;
+    EXPECT_TRUE(saidOnTitle(*app, c.said)) << c.name;
+    drawFrame();
+    EXPECT_GT(pixelsOf(noticeRed, 0, 340, 530, 30), 20) << c.name;
+  }
+}
+
+TEST_F(ScreensWithoutData, AHighScoreSaveThatFailsIsSaidOnTheScoreScreen) {
+  tap('s');
+  ASSERT_TRUE(app->showingScores());
+  drawFrame();
+  EXPECT_EQ(pixelsOf(noticeRed, 0, 300, 530, 70), 0);
+  const int logLevel = ofGetLogLevel();
+  {
+    ofSetLogLevel(OF_FATAL_ERROR);  // said in problem, as the log says it
+    FileSizeLimit full(10);
+    tap(KEY_ENTER);  // writes the table
+  }
+  ofSetLogLevel(logLevel);
+  EXPECT_EQ(app->scores.problem, "could not save the high scores to data/high.dat: File too large");
+  drawFrame();
+  EXPECT_GT(pixelsOf(noticeRed, 0, 300, 530, 70), 20);
 }
