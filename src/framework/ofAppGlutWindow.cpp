@@ -16,6 +16,7 @@
 #include "framework/ofKeyboardLayout.h"
 #include "framework/ofLog.h"
 #include "framework/ofScreen.h"
+#include "framework/ofStopSignals.h"
 #include "framework/ofWindowFocus.h"
 #include "framework/ofWindowScale.h"
 
@@ -109,6 +110,11 @@ void display() {
 
 void idle() {
   state.loop.waitForNextFrame();
+  // Asked to stop: ended as closing the window ends it, through exit.
+  if (const int signal = ofStopSignal()) {
+    ofLog(OF_NOTICE, "stopping: signal %d", signal);
+    std::exit(128 + signal);
+  }
   // Losses since the last frame are one: there is nothing more to let go.
   if (state.focus.lossesSinceLastPoll() > 0) router.windowFocusLost();
   if (state.app) state.app->update();
@@ -131,7 +137,12 @@ void mouse(int button, int buttonState, int x, int y) {
 void motion(int x, int y) { router.mouseMotion(x, y); }
 void passiveMotion(int x, int y) { router.mousePassiveMotion(x, y); }
 // Closing the window ends the process through exit, so the exit handler runs.
-void windowClosed() { std::exit(0); }
+// The window is also closed while the program ends another way (a signal,
+// Escape on the title): exit must not be called again then, which would
+// replace the status the program is ending with.
+void windowClosed() {
+  if (!ofExitHandlerStarted()) std::exit(0);
+}
 
 // What the key callbacks need of the X server, once the window is open and
 // its context current.
@@ -199,6 +210,7 @@ void ofAppGlutWindow::initializeWindow() {
 
 void ofAppGlutWindow::runMainLoop(ofBaseApp* app) {
   state.app = app;
+  ofCatchStopSignals();
   if (app) {
     app->setup();
     app->update();

@@ -72,6 +72,8 @@ void ofRunExitHandler() {
 #endif
 }
 
+bool ofExitHandlerStarted() { return exitHandlerRan; }
+
 ofBaseApp* ofGetAppPtr() { return app; }
 ofAppBaseWindow* ofGetWindowPtr() { return window; }
 int ofGetFrameNum() { return window->getFrameNum(); }

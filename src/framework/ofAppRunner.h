@@ -21,6 +21,8 @@ void ofRunApp(ofBaseApp* app);
 void ofAddExitHook(void (*hook)());
 // The exit handler itself, run once at process exit; exposed for tests.
 void ofRunExitHandler();
+// The exit handler has begun: the program is ending.
+bool ofExitHandlerStarted();
 
 ofBaseApp* ofGetAppPtr();
 ofAppBaseWindow* ofGetWindowPtr();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <vector>
 
@@ -63,4 +64,19 @@ TEST(EditorFilesPlayer, ClosingTheWindowKeepsUnsavedEdits) {
   EXPECT_TRUE(contains(readFile(data + "recovered.xml"), testWallInFile)) << game.output();
   EXPECT_TRUE(contains(game.output(), "data/recovered.xml")) << game.output();
   EXPECT_EQ(readFile(data + "data.xml"), campaign);
+}
+
+// Ctrl+C in the terminal, the terminal closed, or a stop asked for by the
+// system: the game ends as a closed window does, keeping unsaved edits.
+TEST(EditorFilesPlayer, ASignalToStopKeepsUnsavedEdits) {
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    GameProcess game(fixturePath("edit"), {"--edit"});
+    ASSERT_TRUE(game.waitForWindow());
+    drawTestWall(game);
+    ASSERT_TRUE(game.waitFor(testWallShown, 5000)) << signal;
+    game.sendSignal(signal);
+    EXPECT_EQ(game.waitForExit(), 128 + signal) << signal;
+    const std::string recovered = game.folder() + "/data/recovered.xml";
+    EXPECT_TRUE(contains(readFile(recovered), testWallInFile)) << signal << game.output();
+  }
 }

@@ -360,6 +360,10 @@ std::string GameProcess::title() const {
   return result;
 }
 
+void GameProcess::sendSignal(int number) const {
+  if (pid > 0) kill(pid, number);
+}
+
 int GameProcess::waitForExit(int timeoutMs) {
   for (int waited = 0; waited <= timeoutMs; waited += 20) {
     int status = 0;

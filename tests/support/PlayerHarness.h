@@ -77,6 +77,8 @@ class GameProcess {
   // (the README's pictures are made this way).
   void keepScreenshot(const std::string& name) const;
   std::string title() const;
+  // Sends the game a signal, as kill(1) or a terminal's Ctrl+C does.
+  void sendSignal(int number) const;
   // Waits for the process to end; returns its exit status, or -1 on timeout
   // or a crash (a signal).
   int waitForExit(int timeoutMs = 10000);
