@@ -27,10 +27,20 @@ bool isPlainFileName(const std::string& name) {
          name.find('\0') == std::string::npos;
 }
 
+// Why the file is no level set to edit, or "" when it is one. A level file
+// has its Info, Models or Levels (or models and levels of their own) at the
+// top; the game's other XML files (the sound bank, the font list) load as
+// XML too, and a save would replace them with levels.
 std::string loadError(const std::string& name) {
   XmlSettings probe;
-  probe.loadFile(name);
-  return "could not load " + ofToDataPath(name) + ": " + probe.lastError();
+  if (!probe.loadFile(name)) {
+    return "could not load " + ofToDataPath(name) + ": " + probe.lastError();
+  }
+  for (const char* part : {"Info", "Models", "Levels", "Model", "Level"}) {
+    if (probe.getNumTags(part) > 0) return "";
+  }
+  return "did not load " + ofToDataPath(name) +
+         ": it is not a level set (it has no Info, Models or Levels)";
 }
 
 bool modifiedLater(const std::string& newer, const std::string& older) {
@@ -128,8 +138,10 @@ std::string EditedFile::load(LevelData& data, const std::string& typed) {
   const std::string name = withExtension(typed);
   const bool recovery = name == recoveryName;
   const std::string from = recovery ? saved(name) : source(name);
+  const std::string refused = loadError(from);
+  if (!refused.empty()) return refused;
   LevelData loaded{LevelData::Empty{}};
-  if (!loaded.load(from)) return loadError(from);
+  if (!loaded.load(from)) return "could not load " + ofToDataPath(from);
   // Read before the recovery copy may be written over just below.
   const std::string target = recovery ? recoveryOrigin() : name;
   std::string kept;

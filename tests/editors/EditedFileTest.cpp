@@ -228,3 +228,21 @@ TEST_F(EditedFileTest, LoadingAFolderOrAPipeIsRefusedAndTheEditsStay) {
   EXPECT_EQ(file.name(), "data.xml");
   EXPECT_TRUE(file.unsaved(data));
 }
+
+// The game's other XML files load as XML; taken for an empty level set, a
+// save would replace them with levels.
+TEST_F(EditedFileTest, AFileThatIsNoLevelSetIsRefusedAndNeverBecomesTheSaveTarget) {
+  const std::string bank = "<BGM><bgm tag=\"menu\" path=\"menu.ogg\"></bgm></BGM><SE></SE>";
+  scratch.write("data/audio.xml", bank);
+  edit();
+  EXPECT_EQ(file.load(data, "audio"),
+            "did not load data/audio.xml: it is not a level set (it has no Info, Models or "
+            "Levels)");
+  EXPECT_EQ(file.name(), "data.xml");
+  EXPECT_TRUE(file.unsaved(data));
+  file.save(data);
+  EXPECT_EQ(scratch.read("data/audio.xml"), bank);
+  // A file of levels alone, without Info or containers, is a set.
+  scratch.write("data/bare.xml", "<Level guid=\"bare\"></Level>");
+  EXPECT_EQ(file.load(data, "bare"), "loaded data/bare.xml");
+}
