@@ -27,7 +27,7 @@ const std::vector<HelpGroup> gameTestKeys = {
       {"F (held)", "stop and refuel"},
       {"space", "pause / resume"}}},
     {"Editor",
-     {{"g", "end a run from g"},
+     {{"g / Escape", "end a run from g"},
       {"F1", "level tool"},
       {"F2", "this help"},
       {"Ctrl+S / L", "save / load"},

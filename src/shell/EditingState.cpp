@@ -65,6 +65,11 @@ bool EditingState::update() {
     }
   }
   if (wentDown(input.keyEscape, previous.keyEscape)) {
+    // A run flown from the level tool goes back there, as 'g' does.
+    if (mode == GAME_TEST && playHere.isRunning()) {
+      backToLevelTool();
+      return true;
+    }
     mode = GAME_TEST;
     return false;
   }

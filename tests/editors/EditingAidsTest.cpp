@@ -144,6 +144,19 @@ TEST_F(EditingAids, GFliesAFreshCopyFromTheMouseAndGGoesBackToTheSameView) {
   EXPECT_EQ(app->levelTool.offset.y, 10);
 }
 
+TEST_F(EditingAids, EscapeInARunFromHereGoesBackToTheLevelToolNotToTheTitle) {
+  mouseAt(200, 150);
+  tap('g');
+  ASSERT_EQ(app->editor.mode, 0);
+  tap(' ');
+  tap(ESCAPE);
+  EXPECT_TRUE(app->editing());
+  EXPECT_EQ(app->editor.mode, 1);
+  EXPECT_FALSE(app->game.paused) << "the pause ends with the run";
+  tap(ESCAPE);
+  EXPECT_FALSE(app->editing()) << "from the level tool Escape leaves the editors";
+}
+
 TEST_F(EditingAids, GWithoutALevelStaysInTheLevelToolAndSaysWhy) {
   app->editData = LevelData{LevelData::Empty{}};
   tap('g');

@@ -47,7 +47,7 @@ TEST(HelpOverlay, EachModeListsItsOwnKeys) {
     bool listed;
   };
   const Case cases[] = {
-      {0, "space", true}, {0, "g", true},  {0, "F2", true}, {0, "F3", false},
+      {0, "space", true}, {0, "g / Escape", true}, {0, "F2", true}, {0, "F3", false},
       {1, "g", true},     {1, "F3", true}, {1, "F2", true}, {1, "c drag", true},
       {2, "F3", true},    {2, "F4", true}, {2, "g", false}, {2, "* / |", true},
   };
