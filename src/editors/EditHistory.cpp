@@ -98,7 +98,10 @@ void EditHistory::update(const InputState& current, const InputState& previous, 
   if (!started) restart(data);
   if (codeWentDown(current, previous, KEY_UNDO)) undo(data);
   if (codeWentDown(current, previous, KEY_REDO)) redo(data);
-  if (!gestureHeld(current)) record(data);
+  // A drag ends when its button comes up, even with its key still held:
+  // w held through four drags is four walls, four steps.
+  const bool dragEnded = previous.mouseLeft && !current.mouseLeft;
+  if (dragEnded || !gestureHeld(current)) record(data);
 }
 
 void EditHistory::restart(const LevelData& data) {

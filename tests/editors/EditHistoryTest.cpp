@@ -289,3 +289,23 @@ TEST_F(History, ALoadedFileStartsANewHistoryAndAFailedLoadKeepsIt) {
   tap(26);
   EXPECT_EQ(app->editData.levels[0].walls.size(), 1u);
 }
+
+TEST_F(History, EachDragIsOneStepEvenWithItsKeyHeldThroughSeveral) {
+  const size_t walls = app->editData.getCurrentLevel().walls.size();
+  press('w');
+  update();
+  for (int i = 0; i < 4; ++i) {
+    const int y = 100 + 20 * i;
+    app->mousePressed(300, y, 0);
+    update();
+    app->mouseDragged(340, y + 5, 0);
+    app->mouseReleased(340, y + 5, 0);
+    update();
+  }
+  release('w');
+  update();
+  ASSERT_EQ(app->editData.getCurrentLevel().walls.size(), walls + 4);
+  EXPECT_EQ(steps(), 4u);
+  tap(26);  // Ctrl+Z
+  EXPECT_EQ(app->editData.getCurrentLevel().walls.size(), walls + 3) << "one undo, one wall";
+}
