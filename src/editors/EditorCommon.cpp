@@ -125,9 +125,14 @@ void drawSwatch(const ofColor& color, bool rainbow) {
   if (rainbow) ofDrawBitmapString("rainbow", w - 65, h - 60);
 }
 
+std::string positionText(int index, size_t count) {
+  if (count == 0) return "none yet: Ctrl+N adds one";
+  return ofToString(index + 1) + " of " + ofToString(static_cast<int>(count));
+}
+
 void drawTitle(int index, size_t count, const std::string& name) {
   ofSetHexColor(0xFFFFFF);
-  ofDrawBitmapString(ofToString(index + 1) + " of " + ofToString(static_cast<int>(count)), 5, 15);
+  ofDrawBitmapString(positionText(index, count), 5, 15);
   ofDrawBitmapString(name, 5, static_cast<float>(ofGetHeight() - 5));
 }
 

@@ -75,8 +75,11 @@ void askModelGuid(Prompt* prompt, LevelData* data);
 void drawSnapMark(const ofxVec2f& end);
 // The colour swatch in the lower right, with "rainbow" above it when on.
 void drawSwatch(const ofColor& color, bool rainbow);
-// White: "index + 1 of count" at the top left, the tool's name at the bottom.
+// White: positionText at the top left, the tool's name at the bottom.
 void drawTitle(int index, size_t count, const std::string& name);
+// Where the shown level or model stands in its list ("2 of 5"); with none
+// in the list, how to add one.
+std::string positionText(int index, size_t count);
 // The faint parameter lines from y 35 down, or "params hidden" in their place.
 void drawParams(bool hidden, const std::vector<std::string>& lines);
 // Black at alpha over the whole window, under a list or a note drawn on top.

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "editors/EditorCommon.h"
 #include "editors/LevelTool.h"
 #include "framework/ofAppBaseWindow.h"
 #include "framework/ofAppRunner.h"
@@ -468,4 +469,13 @@ TEST_F(LevelToolDrawing, DrawingWithoutALevelOrAModelShowsTheOverlay) {
       EXPECT_TRUE(shows(5, 355, 80, 12, white));
     }
   }
+}
+
+TEST(EditorTitle, SaysWhereTheShownItemStandsOrHowToAddTheFirst) {
+  const struct {
+    int index;
+    size_t count;
+    const char* text;
+  } cases[] = {{0, 1, "1 of 1"}, {4, 5, "5 of 5"}, {0, 0, "none yet: Ctrl+N adds one"}};
+  for (const auto& c : cases) EXPECT_EQ(editor::positionText(c.index, c.count), c.text) << c.count;
 }
