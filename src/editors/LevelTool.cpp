@@ -237,7 +237,7 @@ void LevelTool::drawPreview(const ofxVec2f& m) const {
       ofSetHexColor(0xFFFFFF);
       ofLine(m.x, m.y - 20, m.x, m.y + 20);
       ofLine(m.x - 20, m.y, m.x + 20, m.y);
-      ofDrawBitmapString("model", m.x + 2, m.y - 2);
+      ofDrawBitmapString("model: " + shownData(data).getCurrentModel().guid, m.x + 2, m.y - 2);
       break;
     // In whatever colour was set last.
     case '.':

@@ -24,11 +24,11 @@ void drawReferenceMarker(const ModelRef& ref) {
   ofLine(0, -10, 0, 10);
   ofLine(-10, 0, 10, 0);
   ofTranslate(-ref.pos.x, -ref.pos.y, 0);
+  // The model's name first: a placement is known by what it places.
+  ofDrawBitmapString(ref.guid, ref.pos.x + 5, ref.pos.y + 10);
   if (ref.warpOnEndAnimation) {
-    ofDrawBitmapString("map: " + ref.level, ref.pos.x + 5, ref.pos.y + 10);
-    ofDrawBitmapString("id: " + ref.id, ref.pos.x + 5, ref.pos.y + 23);
-  } else {
-    ofDrawBitmapString("no warp", ref.pos.x + 5, ref.pos.y + 10);
+    ofDrawBitmapString("map: " + ref.level, ref.pos.x + 5, ref.pos.y + 23);
+    ofDrawBitmapString("id: " + ref.id, ref.pos.x + 5, ref.pos.y + 36);
   }
 }
 

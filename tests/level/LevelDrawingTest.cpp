@@ -90,3 +90,30 @@ TEST(LevelDrawing, NothingIsDrawnWithoutALevel) {
   EXPECT_EQ(litPixels(0, 0, 530, 370), 0);
   EXPECT_EQ(ofGetStyle().color.r, 1);
 }
+
+// A placement's marker names the model it places, and a warping one where
+// it leads: the text is the same picture as those strings drawn alone.
+TEST(LevelDrawing, APlacementsMarkerIsLabelledWithItsModelsName) {
+  LevelData data;
+  data.models.clear();
+  data.models.push_back(dash("rock", 255, 0, 0));
+  ModelRef warping = refTo("rock", 300, 150);
+  warping.warpOnEndAnimation = true;
+  warping.level = "two";
+  warping.id = "in";
+  data.levels[0].modelRefs = {refTo("rock", 100, 100), warping};
+  beginFrame();
+  data.draw(true);
+  // Below the marker's cross and the model's dash, which lie along y.
+  auto label = [](int x, int y) { return litPixels(x + 5, y + 2, 60, 38); };
+  const int plain = label(100, 100), leads = label(300, 150);
+  beginFrame();
+  ofSetHexColor(0xFFFFFF);
+  ofDrawBitmapString("rock", 105, 110);
+  ofDrawBitmapString("rock", 305, 160);
+  ofDrawBitmapString("map: two", 305, 173);
+  ofDrawBitmapString("id: in", 305, 186);
+  EXPECT_EQ(plain, label(100, 100));
+  EXPECT_EQ(leads, label(300, 150));
+  EXPECT_GT(plain, 20);
+}
