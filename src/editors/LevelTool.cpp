@@ -268,14 +268,22 @@ void LevelTool::drawIntersectionTest(const ofxVec2f& m) const {
 
 void LevelTool::drawOverlay() const {
   const LevelData& shown = shownData(data);
-  const Level& level = shown.getCurrentLevel();
   drawTitle(shown.currentLevel, shown.levels.size(), "level tool");
-  drawParams(paramsHidden, {
-                               "2->gravity: " + ofToString(level.gravity),
-                               "3->friction: " + ofToString(level.friction),
-                               "4->Copy $->Set : MapID: " + mapId,
-                               "5->Copy %->Set : Reciever ID: " + receiverId,
-                               "6->guid: " + level.guid,
-                               "uhjkio->warp type: " + warpType,
-                           });
+  drawParams(paramsHidden, paramLines());
+}
+
+// Each line says what its key changes: 6 renames the current model, Insert
+// the level.
+std::vector<std::string> LevelTool::paramLines() const {
+  const LevelData& shown = shownData(data);
+  const Level& level = shown.getCurrentLevel();
+  return {
+      "2->gravity: " + ofToString(level.gravity),
+      "3->friction: " + ofToString(level.friction),
+      "4->Copy $->Set : MapID: " + mapId,
+      "5->Copy %->Set : Reciever ID: " + receiverId,
+      "6->model guid: " + shown.getCurrentModel().guid,
+      "Insert->level guid: " + level.guid,
+      "uhjkio->warp type: " + warpType,
+  };
 }

@@ -6,6 +6,7 @@
 // application owns the tool and drives it while the level tool is active.
 
 #include <string>
+#include <vector>
 
 #include "editors/Prompt.h"
 #include "editors/MoveGrip.h"
@@ -49,6 +50,9 @@ class LevelTool {
   ofColor color{0, 255, 0};
   ofxVec2f clickPos;  // screen position of the press, snapped to a wall end
   MoveGrip grip;  // what a drag with 'v' held moves
+
+  // The parameter lines of the overlay, each with the key that changes it.
+  std::vector<std::string> paramLines() const;
 
  private:
   void readParameterKeys(const InputState& current, const InputState& previous);

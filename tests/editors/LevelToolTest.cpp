@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -478,4 +479,16 @@ TEST(EditorTitle, SaysWhereTheShownItemStandsOrHowToAddTheFirst) {
     const char* text;
   } cases[] = {{0, 1, "1 of 1"}, {4, 5, "5 of 5"}, {0, 0, "none yet: Ctrl+N adds one"}};
   for (const auto& c : cases) EXPECT_EQ(editor::positionText(c.index, c.count), c.text) << c.count;
+}
+
+// 6 renames the current model and Insert the level: the overlay says which.
+TEST_F(LevelToolTest, TheParameterLinesNameWhatEachKeyChanges) {
+  data.models[0].guid = "rock";
+  level().guid = "cave";
+  const std::vector<std::string> lines = tool.paramLines();
+  auto listed = [&](const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  };
+  EXPECT_TRUE(listed("6->model guid: rock"));
+  EXPECT_TRUE(listed("Insert->level guid: cave"));
 }
