@@ -145,6 +145,9 @@ bool HighScores::save(const std::string& path) {
 }
 
 void HighScores::insert(float time, float fuel, const std::string& runName) {
+  // No run takes forever or burns infinite fuel; the file could not keep
+  // such a row either (it reads back as 0).
+  if (!std::isfinite(time) || !std::isfinite(fuel)) return;
   const std::string name = fitName(runName);
   bool entered = false;
   for (int i = 0; i < rows; ++i) {

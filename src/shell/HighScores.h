@@ -31,7 +31,8 @@ struct HighScores {
   // and the reason, and kept in problem for the window.
   bool save(const std::string& path = filePath());
   // Offers a finished run to both tables (an equal value ranks below the
-  // older one) and saves if either took it.
+  // older one) and saves if either took it. A time or fuel that is not a
+  // finite number is no run: neither table takes it.
   void insert(float time, float fuel, const std::string& name);
   // Puts name on the row or rows the last run entered (none when it entered
   // neither table). The file is not written: that is the caller's choice.

@@ -53,6 +53,10 @@ TEST(HighScores, InsertsAsTheTablesRankThem) {
       {"equal fuel ranks below the older entry", {}, {50, 40, 30, 20, 10}, 1e9f, 30, -1, 3},
       {"last place", {10, 20, 30, 40, 50}, {}, 45, 0, 4, -1},
       {"no place at all", {10, 20, 30, 40, 50}, {50, 40, 30, 20, 10}, 60, 10, -1, -1},
+      // The file could not keep these (they read back as 0): no run.
+      {"an endless time", {}, {}, -INFINITY, 100, -1, -1},
+      {"endless fuel", {}, {}, 100, INFINITY, -1, -1},
+      {"a time that is no number", {}, {}, NAN, 100, -1, -1},
   };
   for (const Case& c : cases) {
     HighScores scores;
