@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +45,19 @@ float floatOf(const uint8_t* bytes) {
   float value;
   std::memcpy(&value, &bits, sizeof value);
   return value;
+}
+
+// The 70 bytes a whole file saves back to: its own, with every time and
+// fuel that is not a finite number made 0.
+std::string expectedSave(const uint8_t* bytes) {
+  std::string expected(reinterpret_cast<const char*>(bytes), fileBytes);
+  for (size_t row = 0; row < 5; ++row) {
+    for (size_t field : {6, 10}) {
+      const size_t at = row * 14 + field;
+      if (!std::isfinite(floatOf(bytes + at))) expected.replace(at, 4, 4, '\0');
+    }
+  }
+  return expected;
 }
 
 // The tables always hold five rows each, whatever was loaded or entered.
@@ -118,10 +132,9 @@ void exercise(const uint8_t* bytes, size_t size) {
   formatRows(scores);
   if (!scores.save()) fail("saving loaded tables failed");
   const std::string saved = checkLoadsBack(scores, "data/high.dat");
-  // A whole file is written back as it was read.
-  if (whole && saved != std::string(reinterpret_cast<const char*>(bytes), fileBytes)) {
-    fail("a whole file did not save back to its own bytes");
-  }
+  // A whole file is written back as it was read, but for numbers that are
+  // not finite: they read, and so are written, as 0.
+  if (whole && saved != expectedSave(bytes)) fail("a whole file did not save back to its own bytes");
 
   constexpr float nan = std::numeric_limits<float>::quiet_NaN();
   constexpr float inf = std::numeric_limits<float>::infinity();
