@@ -1,5 +1,7 @@
 #include "editors/EditorCommon.h"
 
+#include <algorithm>
+
 #include "framework/ofAppRunner.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofMath.h"
@@ -155,6 +157,26 @@ void drawBackdrop(int alpha) {
   ofFill();
   ofRect(0, 0, static_cast<float>(ofGetWidth()), static_cast<float>(ofGetHeight()));
   ofNoFill();
+}
+
+size_t windowColumns(int margin) {
+  const int room = ofGetWidth() - margin;
+  return room > glyphWidth ? static_cast<size_t>(room / glyphWidth) : 1;
+}
+
+std::vector<std::string> wrapText(const std::string& text, size_t columns) {
+  columns = std::max<size_t>(columns, 1);
+  std::vector<std::string> lines;
+  size_t at = 0;
+  while (text.size() - at > columns) {
+    const size_t space = text.rfind(' ', at + columns);
+    const bool breaksAtSpace = space != std::string::npos && space > at;
+    const size_t end = breaksAtSpace ? space : at + columns;
+    lines.push_back(text.substr(at, end - at));
+    at = breaksAtSpace ? end + 1 : end;
+  }
+  lines.push_back(text.substr(at));
+  return lines;
 }
 
 }  // namespace editor

@@ -5,10 +5,14 @@
 // by the framework clock.
 
 #include <string>
+#include <vector>
 
 class StatusLine {
  public:
   static constexpr int messageMs = 4000;
+  // Pixels at the window's right kept clear of the message: the colour
+  // swatch is there.
+  static constexpr int swatchRoom = 65;
 
   // text replaces whatever was shown, for ms milliseconds from now.
   void show(const std::string& text, int ms = messageMs);
@@ -16,6 +20,8 @@ class StatusLine {
   std::string message() const;
   // "data/data.xml *" while there are unsaved edits, else "data/data.xml".
   static std::string fileText(const std::string& path, bool unsaved);
+  // The message in the lines it is drawn in: none once its time is over.
+  std::vector<std::string> messageLines() const;
   // Both at the bottom of the window.
   void draw(const std::string& path, bool unsaved) const;
 

@@ -57,13 +57,19 @@ class LevelData {
   // (for play, which may draw the walls another way).
   void drawModels() const;
 
-  // Writes "save_<count>.xml" and fileName (count raised by one first,
-  // and further past numbered copies that are already there: none is
-  // written over); the copy goes into fileName's folder. A fileName that
-  // does not load is first kept beside as fileName + ".broken" (or the next
-  // free ".broken.N").
-  // False, with the count as it was and the reason logged, if either fails.
-  bool save(const std::string& fileName = "data.xml");
+  // Writes fileName and then its numbered copy "save_<count>.xml" (count
+  // raised by one first, and further past numbered copies that are already
+  // there: none is written over); the copy goes into fileName's folder. A
+  // fileName that does not load is first kept beside as fileName +
+  // ".broken" (or the next free ".broken.N").
+  // False, with the count as it was and the reason logged, when fileName
+  // could not be written. A copy that could not be written is logged and
+  // said in copyKept; the save itself stands.
+  bool save(const std::string& fileName = "data.xml", bool* copyKept = nullptr);
+  // Keeps the file as it is now as the first free numbered copy beside it
+  // (its bytes as they are, whatever they hold): what a save is about to
+  // write over. keptAs receives its path; false, logged, when it cannot.
+  static bool keepAsNumberedCopy(const std::string& fileName, std::string& keptAs);
   // Replaces everything from data/fileName. A file that cannot be read or
   // parsed is logged and leaves the content as it was; returns success.
   bool load(const std::string& fileName);

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "framework/ofFile.h"
 #include "framework/ofMath.h"
 #include "framework/ofLog.h"
 #include "framework/ofUtils.h"
@@ -241,7 +242,7 @@ bool readLevelFileWhole(const std::string& fileName, LevelData& into) {
   return true;
 }
 
-bool LevelData::save(const std::string& fileName) {
+bool LevelData::save(const std::string& fileName, bool* copyKept) {
   // Numbered copies are never written over: the count skips to a free one.
   // A count already at the top of the range stays there.
   const std::string folder = std::filesystem::path(fileName).parent_path().string();
@@ -254,13 +255,40 @@ bool LevelData::save(const std::string& fileName) {
   if (!keepUnreadable(fileName)) return false;
   XmlSettings xml;
   toXml(xml, newCount);
-  for (const std::string& name : {copyPath(folder, newCount), fileName}) {
-    if (!xml.saveFile(name)) {
-      ofLog(OF_ERROR, "could not save %s: %s", ofToDataPath(name).c_str(), xml.lastError().c_str());
-      return false;
-    }
+  // The file first: on a nearly full disk its copy must not take the room
+  // the save itself needs.
+  if (!xml.saveFile(fileName)) {
+    ofLog(OF_ERROR, "could not save %s: %s", ofToDataPath(fileName).c_str(),
+          xml.lastError().c_str());
+    return false;
   }
   saveCount = newCount;
+  const std::string copy = copyPath(folder, newCount);
+  const bool kept = xml.saveFile(copy);
+  if (!kept) {
+    ofLog(OF_ERROR, "saved %s, but could not keep its numbered copy %s: %s",
+          ofToDataPath(fileName).c_str(), ofToDataPath(copy).c_str(), xml.lastError().c_str());
+  }
+  if (copyKept) *copyKept = kept;
+  return true;
+}
+
+bool LevelData::keepAsNumberedCopy(const std::string& fileName, std::string& keptAs) {
+  const ofFileRead read = ofReadFile(ofToDataPath(fileName));
+  if (!read.ok) {
+    ofLog(OF_ERROR, "could not keep a copy of %s: %s", ofToDataPath(fileName).c_str(),
+          read.error.c_str());
+    return false;
+  }
+  const std::string folder = std::filesystem::path(fileName).parent_path().string();
+  const int n = freeCopyNumber(folder, 1);
+  std::string error;
+  if (n < 0 || !ofWriteFile(ofToDataPath(copyPath(folder, n)), read.bytes, error)) {
+    ofLog(OF_ERROR, "could not keep a copy of %s: %s", ofToDataPath(fileName).c_str(),
+          n < 0 ? "no numbered copy is free" : error.c_str());
+    return false;
+  }
+  keptAs = ofToDataPath(copyPath(folder, n));
   return true;
 }
 

@@ -12,6 +12,7 @@ namespace {
 // Longer than other messages: it is said once, on entering.
 constexpr int recoveryHintMs = 10000;
 constexpr int KEY_CTRL_S = 19, KEY_CTRL_L = 12, KEY_CTRL_N = 14, KEY_CTRL_D = 4;
+constexpr int KEY_CTRL_E = 5, KEY_CTRL_B = 2;
 }  // namespace
 
 EditingState::EditingState(const Parts& parts) : parts(parts) {}
@@ -38,8 +39,14 @@ void EditingState::startGameTest() {
 bool EditingState::update() {
   const InputState& input = parts.input;
   const InputState& previous = parts.previous;
+  autosave.update(editedFile, parts.data);
+  if (leaveWithoutEdits) {
+    leaveWithoutEdits = false;
+    mode = GAME_TEST;
+    return false;
+  }
   // While a question is open nothing else moves; the window still draws.
-  if (prompt.isOpen()) {
+  if (prompt.isOpen() || question.isOpen()) {
     prompt.pollTerminal();
     return true;
   }
@@ -50,9 +57,9 @@ bool EditingState::update() {
     case MODEL_TOOL: parts.modelTool.update(input, previous); break;
     default: break;
   }
-  if (codeWentDown(input, previous, KEY_CTRL_S)) {  // saves whatever the checks find
-    status.show(editedFile.save(parts.data) + problemsNote(parts.data));
-  }
+  if (codeWentDown(input, previous, KEY_CTRL_S)) saveAsked();
+  if (codeWentDown(input, previous, KEY_CTRL_E)) askSaveAs();
+  if (codeWentDown(input, previous, KEY_CTRL_B)) startNewSet();
   if (codeWentDown(input, previous, KEY_CTRL_L)) askFileToLoad();
   // In the tools only: the game test flies a copy and keeps the keys.
   if (mode != GAME_TEST) history.update(input, previous, parts.data);
@@ -70,6 +77,7 @@ bool EditingState::update() {
       backToLevelTool();
       return true;
     }
+    if (!readyToLeave()) return true;
     mode = GAME_TEST;
     return false;
   }
@@ -92,13 +100,63 @@ void EditingState::draw() {
   status.draw(editedFile.path(), editedFile.unsaved(parts.data));
   drawAids();  // over the status line, under a question
   prompt.draw();
+  question.draw();
+}
+
+bool EditingState::questionTakes(int key) {
+  return prompt.keyPressed(key) || question.keyPressed(key);
 }
 
 void EditingState::askFileToLoad() {
   prompt.ask("load file: ", [this](const std::string& name) {
+    autosave.finish(editedFile);
     status.show(editedFile.load(parts.data, name));
     history.loaded(parts.data);
   });
+}
+
+// The checks run on every save: what they find is said, and saved anyway.
+void EditingState::save(bool keepOutsideVersion) {
+  autosave.finish(editedFile);
+  const std::string kept = keepOutsideVersion ? editedFile.keepOutsideVersion() : "";
+  status.show(editedFile.save(parts.data) + kept + problemsNote(parts.data));
+}
+
+void EditingState::saveAsked() {
+  if (editedFile.isNew()) {
+    askSaveAs();
+    return;
+  }
+  if (!editedFile.changedOnDisk()) {
+    save(false);
+    return;
+  }
+  question.ask(editedFile.name() + " was changed on disk since it was loaded: o overwrite it "
+               "(it is kept as a numbered copy), e save as, Esc cancel",
+               {{'o', [this] { save(true); }}, {'e', [this] { askSaveAs(); }}});
+}
+
+void EditingState::askSaveAs() {
+  prompt.ask("save as (a name, or a path with /): ", [this](const std::string& name) {
+    autosave.finish(editedFile);
+    status.show(editedFile.saveAs(parts.data, name) + problemsNote(parts.data));
+  });
+}
+
+void EditingState::startNewSet() {
+  autosave.finish(editedFile);
+  status.show(editedFile.startNew(parts.data));
+  history.loaded(parts.data);
+}
+
+bool EditingState::readyToLeave() {
+  if (!editedFile.unsaved(parts.data)) return true;
+  autosave.finish(editedFile);
+  if (editedFile.writeRecovery(parts.data)) return true;
+  question.ask("the unsaved edits could not be kept in a recovery copy (see the terminal): "
+               "e save them elsewhere, l leave without them, Esc stay",
+               {{'e', [this] { askSaveAs(); }}, {'l', [this] { leaveWithoutEdits = true; }}});
+  return false;
 }
 
 // Said in the window, in the menu's colour, instead of the last run's picture.
@@ -172,6 +230,7 @@ void EditingState::forwardMouse(MouseEvent event, int button) {
 }
 
 void EditingState::keepUnsavedEdits() {
+  autosave.finish(editedFile);
   if (!editSetOpened || !editedFile.unsaved(parts.data)) return;
   if (editedFile.writeRecovery(parts.data)) {
     ofLog(OF_WARNING, "the unsaved edits of %s are kept in %s: Ctrl+L recovered loads them",

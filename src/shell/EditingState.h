@@ -8,10 +8,12 @@
 
 #include <functional>
 
+#include "editors/Autosave.h"
 #include "editors/ChecksList.h"
 #include "editors/EditHistory.h"
 #include "editors/EditedFile.h"
 #include "editors/HelpOverlay.h"
+#include "editors/KeyQuestion.h"
 #include "editors/LevelTool.h"
 #include "editors/ModelTool.h"
 #include "editors/PlayFromHere.h"
@@ -54,6 +56,8 @@ class EditingState {
   void keyPressed(int key);
   // Left presses and releases and right drags reach the tool of the mode.
   void forwardMouse(MouseEvent event, int button);
+  // An open question (a word or a key) takes the key; nothing else sees it.
+  bool questionTakes(int key);
   // Unsaved edits are kept in the recovery copy.
   void keepUnsavedEdits();
   // A ship flies here (the game test), so a pad's stick steers.
@@ -65,6 +69,8 @@ class EditingState {
   EditHistory history;
   EditedFile editedFile;
   Prompt prompt;
+  KeyQuestion question;
+  Autosave autosave;
   StatusLine status;
   ChecksList checksList;
   HelpOverlay help;
@@ -76,6 +82,15 @@ class EditingState {
   void openEditSet();
   void startGameTest();
   void askFileToLoad();
+  // Ctrl+S: a file changed on disk since it was loaded is not written over
+  // unasked, and a new set has no file yet.
+  void saveAsked();
+  void save(bool keepOutsideVersion);
+  void askSaveAs();
+  void startNewSet();
+  // Escape: the edits stay in memory, and are kept in their recovery copy
+  // first; false (asking what to do) when that copy cannot be written.
+  bool readyToLeave();
   void drawNoLevelToFly();
   void switchTool();
   // The checks list, help, play from here and the game test's pause
@@ -91,4 +106,6 @@ class EditingState {
   // The levels are opened once; after that what is being edited, saved or
   // not, stays in memory until the program ends.
   bool editSetOpened = false;
+  // Chosen in the question asked when leaving could not keep the edits.
+  bool leaveWithoutEdits = false;
 };

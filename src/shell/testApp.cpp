@@ -188,7 +188,7 @@ void testApp::draw() {
 
 void testApp::keyPressed(int key) {
   // An open question takes every key typed; nothing else sees them.
-  if (editor.prompt.keyPressed(key)) return;
+  if (editor.questionTakes(key)) return;
   // A letter typed into the name is that letter, whatever it is bound to.
   const bool named = shown == Screen::scores && scoreScreen.keyPressed(key, scores);
   const int code = named ? key : gameKey(key);

@@ -6,9 +6,11 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <iostream>
 #include <string>
 
 #include "editors/EditedFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScopedEnvironment.h"
 #include "support/ScratchFolder.h"
 
@@ -28,7 +30,12 @@ struct EditedFileTest : testing::Test {
     testing::internal::CaptureStdout();
     EXPECT_EQ(file.open(data), "");
   }
-  void TearDown() override { testing::internal::GetCapturedStdout(); }
+  // The log is shown only when a test failed: gtest's own report of the
+  // failure is in it.
+  void TearDown() override {
+    const std::string log = testing::internal::GetCapturedStdout();
+    if (HasFailure()) std::cerr << log;
+  }
   // One more wall in the current level: an edit.
   void edit() { data.getCurrentLevel().walls.emplace_back(1, 2, 3, 4, 5, 6, 7, 'w'); }
   void age(const std::string& path, int seconds) {
@@ -68,14 +75,13 @@ TEST_F(EditedFileTest, EditsAreUnsavedUntilSavedAndAreKeptWhenALoadReplacesThem)
   EXPECT_FALSE(file.unsaved(data));
   data.levels[0].guid = "renamed";
   EXPECT_TRUE(file.unsaved(data));
-  EXPECT_EQ(file.load(data, "logo"), "loaded data/logo.xml; unsaved edits in data/recovered.xml");
+  EXPECT_EQ(file.load(data, "logo"), "loaded data/logo.xml; unsaved edits in data/recovered_1.xml");
   EXPECT_FALSE(file.unsaved(data));
-  EXPECT_NE(scratch.read("data/recovered.xml").find("guid=\"renamed\""), std::string::npos);
+  EXPECT_NE(scratch.read("data/recovered_1.xml").find("guid=\"renamed\""), std::string::npos);
 
   // Where they cannot be kept, they are not given up for another file.
   data.levels[0].guid = "again";
-  fs::remove(scratch.path() + "/data/recovered.xml");
-  fs::create_directory(scratch.path() + "/data/recovered.xml");
+  fs::create_directory(scratch.path() + "/data/recovered_2.xml");
   EXPECT_EQ(file.load(data, "data"), "did not load data/data.xml: unsaved edits");
   EXPECT_EQ(data.levels[0].guid, "again");
   EXPECT_EQ(file.name(), "logo.xml");
@@ -91,7 +97,7 @@ TEST_F(EditedFileTest, AFileThatDoesNotLoadLeavesTheEditsAndTheirFileAsTheyWere)
   EXPECT_EQ(data.getCurrentLevel().walls.size(), walls);
   EXPECT_EQ(file.name(), "data.xml");
   EXPECT_TRUE(file.unsaved(data));
-  EXPECT_FALSE(scratch.exists("data/recovered.xml"));
+  EXPECT_FALSE(scratch.exists("data/recovered_1.xml"));
 }
 
 TEST_F(EditedFileTest, WithoutADataFileTheEditsStartOnAFreshSet) {
@@ -132,13 +138,13 @@ TEST_F(EditedFileTest, LoadingTheRecoveryCopyOverUnsavedEditsKeepsEachForItsOwnF
   edits.levels[0].guid = "unsaved";
   EXPECT_EQ(nextRun.load(edits, "recovered"),
             "recovered edits of data/logo.xml: Ctrl+S saves them; unsaved edits in "
-            "data/recovered.xml");
+            "data/recovered_2.xml");
   EXPECT_EQ(nextRun.name(), "logo.xml");
   EXPECT_EQ(edits.getCurrentLevel().walls.size(), data.getCurrentLevel().walls.size());
   EditedFile third;
   LevelData more;
   third.open(more);
-  third.load(more, "recovered");
+  third.load(more, "recovered_2");
   EXPECT_EQ(third.name(), "data.xml");
   EXPECT_EQ(more.levels[0].guid, "unsaved");
 }
@@ -178,34 +184,36 @@ TEST(EditedFileOfReadOnlyData, SavesGoToThePlayersFolderAndSayWhere) {
   // kept in the player's folder.
   data.levels[0].guid = "renamed";
   EXPECT_EQ(file.load(data, "logo"),
-            "loaded data/logo.xml; unsaved edits in ~/share/orvane/levels/recovered.xml");
+            "loaded data/logo.xml; unsaved edits in ~/share/orvane/levels/recovered_1.xml");
   EXPECT_EQ(file.path(), "~/share/orvane/levels/logo.xml");
-  EXPECT_NE(scratch.read("share/orvane/levels/recovered.xml").find("guid=\"renamed\""),
+  EXPECT_NE(scratch.read("share/orvane/levels/recovered_1.xml").find("guid=\"renamed\""),
             std::string::npos);
-  EXPECT_FALSE(scratch.exists("data/recovered.xml"));
-  EXPECT_EQ(file.recoveryPath(), "~/share/orvane/levels/recovered.xml");
+  EXPECT_FALSE(scratch.exists("data/recovered_1.xml"));
+  EXPECT_EQ(file.recoveryPath(), "~/share/orvane/levels/recovered_2.xml") << "the next edits' copy";
   testing::internal::GetCapturedStdout();
 }
 
 // The recovery copy is a file like any other: what it names is a file name
-// in the folder saved into, never a path that aims a save elsewhere.
+// in the folder saved into, never a path that aims a save elsewhere; edits
+// naming another place become a new set, saved only under a name asked for.
 TEST_F(EditedFileTest, ARecoveryCopyCannotAimASaveOutsideItsFolder) {
   edit();
   ASSERT_TRUE(file.writeRecovery(data));
-  const std::string copy = scratch.read("data/recovered.xml");
+  const std::string copy = scratch.read("data/recovered_1.xml");
   for (const std::string aimed : {"../../../X.xml", "/tmp/X.xml", "..", "sub/X.xml"}) {
     std::string spoiled = copy;
     const std::string at = "editedFile=\"data.xml\"";
     spoiled.replace(spoiled.find(at), at.size(), "editedFile=\"" + aimed + "\"");
-    scratch.write("data/recovered.xml", spoiled);
+    scratch.write("data/recovered_1.xml", spoiled);
     EditedFile nextRun;
     LevelData edits;
     nextRun.open(edits);
     EXPECT_EQ(nextRun.load(edits, "recovered"),
-              "recovered edits of data/data.xml: Ctrl+S saves them")
+              "recovered edits of a new set: Ctrl+E saves them under a name")
         << aimed;
-    EXPECT_EQ(nextRun.name(), "data.xml") << aimed;
-    nextRun.save(edits);
+    EXPECT_TRUE(nextRun.isNew()) << aimed;
+    EXPECT_EQ(nextRun.save(edits).rfind("not saved", 0), 0u) << aimed;
+    EXPECT_EQ(scratch.read("data/data.xml"), campaign) << aimed;
     EXPECT_FALSE(fs::exists(fs::path(scratch.path()) / "data" / aimed) && aimed != "..") << aimed;
   }
   EXPECT_FALSE(fs::exists("/tmp/X.xml"));
@@ -245,4 +253,138 @@ TEST_F(EditedFileTest, AFileThatIsNoLevelSetIsRefusedAndNeverBecomesTheSaveTarge
   // A file of levels alone, without Info or containers, is a set.
   scratch.write("data/bare.xml", "<Level guid=\"bare\"></Level>");
   EXPECT_EQ(file.load(data, "bare"), "loaded data/bare.xml");
+}
+
+// Each run's unsaved edits, and each set of them a load replaced, keep a
+// copy of their own: a later run that ignores the offer loses none.
+TEST_F(EditedFileTest, EachSetOfUnsavedEditsKeepsItsOwnRecoveryCopyAndAllAreOffered) {
+  data.levels[0].guid = "first run";
+  ASSERT_TRUE(file.writeRecovery(data));
+  {
+    EditedFile secondRun;
+    LevelData edits;
+    secondRun.open(edits);
+    edits.levels[0].guid = "second run";
+    ASSERT_TRUE(secondRun.writeRecovery(edits));
+    ASSERT_TRUE(secondRun.writeRecovery(edits)) << "written again: the same copy";
+    edits.levels[0].guid = "before a load";
+    EXPECT_EQ(secondRun.load(edits, "logo"), "loaded data/logo.xml; unsaved edits in data/recovered_2.xml");
+    edits.levels[0].guid = "of logo";
+    EXPECT_EQ(secondRun.load(edits, "data"), "loaded data/data.xml; unsaved edits in data/recovered_3.xml");
+  }
+  age("data/data.xml", 10);
+  age("data/logo.xml", 10);
+  EXPECT_NE(scratch.read("data/recovered_1.xml").find("first run"), std::string::npos);
+  EXPECT_NE(scratch.read("data/recovered_2.xml").find("before a load"), std::string::npos);
+  EXPECT_FALSE(scratch.exists("data/recovered_4.xml"));
+
+  EditedFile thirdRun;
+  LevelData edits;
+  thirdRun.open(edits);
+  EXPECT_EQ(thirdRun.recoveryHint(),
+            "unsaved edits kept: recovered_3 (logo.xml), recovered_2 (data.xml), recovered_1 "
+            "(data.xml): Ctrl+L and a name loads them");
+  EXPECT_EQ(thirdRun.load(edits, "recovered"), "recovered edits of data/logo.xml: Ctrl+S saves them");
+  EXPECT_EQ(edits.levels[0].guid, "of logo");
+  EXPECT_EQ(thirdRun.load(edits, "recovered_1").rfind("recovered edits of data/data.xml", 0), 0u);
+  EXPECT_EQ(edits.levels[0].guid, "first run");
+}
+
+TEST_F(EditedFileTest, OnlyTheNewestRecoveryCopiesAreKept) {
+  scratch.write("data/recovered.xml", "an older game's copy");
+  for (int run = 1; run <= EditedFile::recoveryCopiesKept + 1; ++run) {
+    EditedFile next;
+    LevelData edits;
+    next.open(edits);
+    edits.levels[0].guid = "run " + std::to_string(run);
+    ASSERT_TRUE(next.writeRecovery(edits));
+  }
+  EXPECT_FALSE(scratch.exists("data/recovered.xml"));
+  EXPECT_FALSE(scratch.exists("data/recovered_1.xml"));
+  EXPECT_TRUE(scratch.exists("data/recovered_2.xml"));
+  EXPECT_NE(scratch.read("data/recovered_9.xml").find("run 9"), std::string::npos);
+}
+
+// A save writes over the file only as it was loaded; a change made outside
+// (by hand, by another program) is seen, and can be kept as a numbered copy.
+TEST_F(EditedFileTest, AFileChangedOnDiskSinceItWasLoadedIsNoticedAndItsVersionKept) {
+  EXPECT_FALSE(file.changedOnDisk());
+  edit();
+  const std::string byHand = campaign.substr(0, campaign.size() / 2) + "<!-- by hand -->" +
+                             campaign.substr(campaign.size() / 2);
+  scratch.write("data/data.xml", byHand);
+  age("data/data.xml", -5);
+  EXPECT_TRUE(file.changedOnDisk());
+  EXPECT_EQ(file.keepOutsideVersion(), "; the file on disk was kept as data/save_1.xml");
+  EXPECT_EQ(file.save(data), "saved data/data.xml (copy save_6.xml)");
+  EXPECT_EQ(scratch.read("data/save_1.xml"), byHand);
+  EXPECT_FALSE(file.changedOnDisk()) << "as this save left it";
+  fs::remove(scratch.path() + "/data/data.xml");
+  EXPECT_FALSE(file.changedOnDisk()) << "nothing there to write over";
+}
+
+// Save as: a plain name goes into the player's level folder, a path where it
+// says; the file saved becomes the file edited.
+TEST_F(EditedFileTest, SaveAsPutsANameInThePlayersLevelsAndAPathWhereItSays) {
+  ScopedEnvironment home("HOME", scratch.path());
+  ScopedEnvironment xdg("XDG_DATA_HOME", "");
+  edit();
+  EXPECT_EQ(file.saveAs(data, "my caves"),
+            "saved ~/.local/share/orvane/levels/my caves.xml (copy save_6.xml)");
+  EXPECT_EQ(file.name(), "my caves.xml");
+  EXPECT_FALSE(file.unsaved(data));
+  EXPECT_EQ(scratch.read("data/data.xml"), campaign);
+  edit();
+  EXPECT_EQ(file.save(data), "saved ~/.local/share/orvane/levels/my caves.xml (copy save_7.xml)");
+
+  const std::string elsewhere = scratch.path() + "/stick/set";
+  fs::create_directory(scratch.path() + "/stick");
+  scratch.write("stick/set.xml", "someone else's set");
+  EXPECT_EQ(file.saveAs(data, elsewhere),
+            "saved ~/stick/set.xml (copy save_8.xml); the file there was kept as ~/stick/save_1.xml");
+  EXPECT_EQ(scratch.read("stick/save_1.xml"), "someone else's set");
+  EXPECT_EQ(file.path(), "~/stick/set.xml");
+  fs::create_directory(scratch.path() + "/stick/folder.xml");
+  EXPECT_EQ(file.saveAs(data, scratch.path() + "/stick/folder").rfind("could not save ~/stick/folder.xml", 0), 0u);
+  EXPECT_EQ(file.path(), "~/stick/set.xml") << "a failed save as changes nothing";
+}
+
+// A full disk: the save fails and says which file; the recovery copy fails
+// too, which the editing state asks about before it lets the edits go.
+TEST_F(EditedFileTest, OnAFullDiskTheSaveAndTheRecoveryCopySayTheyFailed) {
+  edit();
+  {
+    FileSizeLimit full(100);
+    EXPECT_EQ(file.save(data), "could not save data/data.xml (see the terminal): Ctrl+E saves elsewhere");
+    EXPECT_FALSE(file.writeRecovery(data));
+    EXPECT_TRUE(file.recoveryFailed());
+  }
+  EXPECT_EQ(scratch.read("data/data.xml"), campaign);
+  const std::string log = testing::internal::GetCapturedStdout();
+  EXPECT_NE(log.find("could not save data/data.xml"), std::string::npos) << log;
+  EXPECT_EQ(log.find("could not save data/save_"), std::string::npos) << log;
+  testing::internal::CaptureStdout();
+  EXPECT_TRUE(file.writeRecovery(data));
+  EXPECT_FALSE(file.recoveryFailed());
+}
+
+// A new set has no file: a save asks for a name, and its recovery copy comes
+// back as a new set.
+TEST_F(EditedFileTest, ANewSetIsSavedOnlyUnderANameAndRecoversAsANewSet) {
+  ScopedEnvironment home("HOME", scratch.path());
+  edit();
+  EXPECT_EQ(file.startNew(data), "new set: Ctrl+E saves it under a name; unsaved edits in data/recovered_1.xml");
+  EXPECT_TRUE(file.isNew());
+  EXPECT_EQ(data.levels.size(), 1u);
+  EXPECT_EQ(file.save(data).rfind("not saved", 0), 0u);
+  data.levels[0].guid = "fresh";
+  ASSERT_TRUE(file.writeRecovery(data));
+  EXPECT_EQ(scratch.read("data/data.xml"), campaign);
+
+  EditedFile nextRun;
+  LevelData edits;
+  nextRun.open(edits);
+  EXPECT_EQ(nextRun.load(edits, "recovered"), "recovered edits of a new set: Ctrl+E saves them under a name");
+  EXPECT_EQ(edits.levels[0].guid, "fresh");
+  EXPECT_TRUE(nextRun.unsaved(edits));
 }

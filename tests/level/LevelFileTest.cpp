@@ -199,7 +199,7 @@ TEST(LevelFile, AFailedSaveIsReportedAndKeepsTheCount) {
   testing::internal::CaptureStdout();
   EXPECT_FALSE(data.save());
   const std::string log = testing::internal::GetCapturedStdout();
-  EXPECT_NE(log.find("OF_ERROR: could not save data/save_1.xml"), std::string::npos) << log;
+  EXPECT_NE(log.find("OF_ERROR: could not save data/data.xml"), std::string::npos) << log;
   EXPECT_EQ(data.saveCount, 0);
 }
 

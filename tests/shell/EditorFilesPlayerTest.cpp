@@ -61,8 +61,8 @@ TEST(EditorFilesPlayer, ClosingTheWindowKeepsUnsavedEdits) {
   ASSERT_TRUE(game.waitFor(testWallShown, 5000));
   game.closeWindow();
   EXPECT_EQ(game.waitForExit(), 0);
-  EXPECT_TRUE(contains(readFile(data + "recovered.xml"), testWallInFile)) << game.output();
-  EXPECT_TRUE(contains(game.output(), "data/recovered.xml")) << game.output();
+  EXPECT_TRUE(contains(readFile(data + "recovered_1.xml"), testWallInFile)) << game.output();
+  EXPECT_TRUE(contains(game.output(), "data/recovered_1.xml")) << game.output();
   EXPECT_EQ(readFile(data + "data.xml"), campaign);
 }
 
@@ -76,7 +76,7 @@ TEST(EditorFilesPlayer, ASignalToStopKeepsUnsavedEdits) {
     ASSERT_TRUE(game.waitFor(testWallShown, 5000)) << signal;
     game.sendSignal(signal);
     EXPECT_EQ(game.waitForExit(), 128 + signal) << signal;
-    const std::string recovered = game.folder() + "/data/recovered.xml";
+    const std::string recovered = game.folder() + "/data/recovered_1.xml";
     EXPECT_TRUE(contains(readFile(recovered), testWallInFile)) << signal << game.output();
   }
 }

@@ -81,13 +81,13 @@ TEST_F(EditorFiles, CtrlSWritesBackTheFileCtrlLLoadedAndNothingElse) {
 TEST_F(EditorFiles, QuittingWithUnsavedEditsKeepsThemForTheNextTime) {
   enter();
   app->exit();
-  EXPECT_FALSE(scratch.exists("data/recovered.xml")) << "nothing to keep";
+  EXPECT_FALSE(scratch.exists("data/recovered_1.xml")) << "nothing to keep";
   drawWall();
   testing::internal::CaptureStdout();
   app->exit();
   const std::string said = testing::internal::GetCapturedStdout();
-  EXPECT_NE(said.find("data/recovered.xml"), std::string::npos) << said;
-  EXPECT_NE(scratch.read("data/recovered.xml").find("x1=\"10\" y1=\"10\""), std::string::npos);
+  EXPECT_NE(said.find("data/recovered_1.xml"), std::string::npos) << said;
+  EXPECT_NE(scratch.read("data/recovered_1.xml").find("x1=\"10\" y1=\"10\""), std::string::npos);
   EXPECT_EQ(scratch.read("data/data.xml"), campaign);
 
   // The next run, with data.xml older than what was kept.
@@ -106,4 +106,82 @@ TEST_F(EditorFiles, QuittingWithUnsavedEditsKeepsThemForTheNextTime) {
   tap(27);
   tap('e');
   EXPECT_EQ(app->editor.status.message().find("recovered"), std::string::npos) << "saved since";
+}
+
+// Escape keeps unsaved edits in their recovery copy before it leaves; when
+// that copy cannot be written the window asks, and leaves only when told.
+TEST_F(EditorFiles, LeavingWhenTheEditsCannotBeKeptAsksFirst) {
+  enter();
+  drawWall();
+  namespace fs = std::filesystem;
+  fs::create_directory(scratch.path() + "/data/recovered_1.xml");  // in the copy's way
+  testing::internal::CaptureStdout();
+  tap(27);
+  EXPECT_TRUE(app->editing());
+  ASSERT_TRUE(app->editor.question.isOpen());
+  EXPECT_NE(app->editor.question.question().find("could not be kept"), std::string::npos);
+  tap(27);  // stay
+  EXPECT_TRUE(app->editing());
+  EXPECT_FALSE(app->editor.question.isOpen());
+
+  tap(27);
+  tap('e');  // save them elsewhere
+  ASSERT_TRUE(app->editor.prompt.isOpen());
+  type(scratch.path() + "/kept\r");
+  EXPECT_NE(scratch.read("kept.xml").find("x1=\"10\" y1=\"10\""), std::string::npos);
+  EXPECT_FALSE(app->editor.editedFile.unsaved(app->editData));
+  tap(27);
+  EXPECT_FALSE(app->editing()) << "nothing unsaved: Escape leaves";
+
+  enter();
+  drawWall();
+  tap(27);
+  tap('l');  // leave without them
+  update();
+  EXPECT_FALSE(app->editing());
+  testing::internal::GetCapturedStdout();
+}
+
+// Ctrl+S does not write over what was changed on disk since the load
+// unasked; overwriting keeps the outside version as a numbered copy.
+TEST_F(EditorFiles, CtrlSOverAFileChangedOnDiskAsksAndKeepsTheOutsideVersion) {
+  enter();
+  drawWall();
+  const std::string byHand = campaign + "<!-- renamed by hand -->";
+  scratch.write("data/data.xml", byHand);
+  namespace fs = std::filesystem;
+  const fs::path data = scratch.path() + "/data/data.xml";
+  fs::last_write_time(data, fs::last_write_time(data) + std::chrono::seconds(5));
+  ctrl(19);
+  ASSERT_TRUE(app->editor.question.isOpen());
+  tap(27);  // cancel
+  EXPECT_EQ(scratch.read("data/data.xml"), byHand);
+  ctrl(19);
+  tap('o');
+  EXPECT_NE(app->editor.status.message().find("the file on disk was kept as data/save_1.xml"),
+            std::string::npos) << app->editor.status.message();
+  EXPECT_EQ(scratch.read("data/save_1.xml"), byHand);
+  EXPECT_NE(scratch.read("data/data.xml").find("x1=\"10\" y1=\"10\""), std::string::npos);
+  ctrl(19);
+  EXPECT_FALSE(app->editor.question.isOpen()) << "saved here since";
+}
+
+// About once a minute unsaved edits are written to their recovery copy, on
+// a thread of their own.
+TEST_F(EditorFiles, UnsavedEditsAreKeptEveryMinute) {
+  enter();
+  clock.advance(Autosave::intervalMs);
+  update();
+  app->editor.autosave.finish(app->editor.editedFile);
+  EXPECT_FALSE(scratch.exists("data/recovered_1.xml")) << "nothing unsaved";
+  drawWall();
+  clock.advance(Autosave::intervalMs - 100);
+  update();
+  app->editor.autosave.finish(app->editor.editedFile);
+  EXPECT_FALSE(scratch.exists("data/recovered_1.xml")) << "not a minute yet";
+  clock.advance(100);
+  update();
+  app->editor.autosave.finish(app->editor.editedFile);
+  EXPECT_NE(scratch.read("data/recovered_1.xml").find("x1=\"10\" y1=\"10\""), std::string::npos);
+  EXPECT_EQ(scratch.read("data/data.xml"), campaign);
 }
