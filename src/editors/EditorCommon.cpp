@@ -159,11 +159,6 @@ void drawBackdrop(int alpha) {
   ofNoFill();
 }
 
-size_t windowColumns(int margin) {
-  const int room = ofGetWidth() - margin;
-  return room > glyphWidth ? static_cast<size_t>(room / glyphWidth) : 1;
-}
-
 std::vector<std::string> wrapText(const std::string& text, size_t columns) {
   columns = std::max<size_t>(columns, 1);
   std::vector<std::string> lines;

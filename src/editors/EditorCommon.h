@@ -87,9 +87,6 @@ void drawBackdrop(int alpha);
 
 // The bitmap font's cell width in pixels.
 constexpr int glyphWidth = 8;
-// How many of the bitmap font's characters fit the window's width less
-// margin pixels.
-size_t windowColumns(int margin);
 // text in lines of at most columns characters, broken at spaces where it
 // can be (a word longer than a line is cut); one line at least.
 std::vector<std::string> wrapText(const std::string& text, size_t columns);

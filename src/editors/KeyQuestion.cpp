@@ -1,5 +1,7 @@
 #include "editors/KeyQuestion.h"
 
+#include <algorithm>
+
 #include "editors/EditorCommon.h"
 #include "framework/InputState.h"
 #include "framework/ofAppRunner.h"
@@ -33,8 +35,9 @@ bool KeyQuestion::keyPressed(int key) {
 
 void KeyQuestion::draw() const {
   if (!open) return;
-  const std::vector<std::string> lines = editor::wrapText(asked, editor::windowColumns(40));
   const float w = static_cast<float>(ofGetWidth());
+  const std::vector<std::string> lines =
+      editor::wrapText(asked, static_cast<size_t>(std::max(w - 40, 8.0f)) / editor::glyphWidth);
   const float lineHeight = 14;
   const float height = lineHeight * static_cast<float>(lines.size()) + 10;
   const float top = static_cast<float>(ofGetHeight() / 2) - height / 2;

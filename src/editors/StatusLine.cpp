@@ -1,5 +1,7 @@
 #include "editors/StatusLine.h"
 
+#include <algorithm>
+
 #include "editors/EditorCommon.h"
 
 #include "framework/ofAppRunner.h"
@@ -21,10 +23,11 @@ std::string StatusLine::fileText(const std::string& path, bool unsaved) {
   return unsaved ? path + " *" : path;
 }
 
-std::vector<std::string> StatusLine::messageLines() const {
+std::vector<std::string> StatusLine::messageLines(int windowWidth) const {
   const std::string shown = message();
   if (shown.empty()) return {};
-  return editor::wrapText(shown, editor::windowColumns(swatchRoom));
+  const int room = std::max(windowWidth - swatchRoom, editor::glyphWidth);
+  return editor::wrapText(shown, static_cast<size_t>(room / editor::glyphWidth));
 }
 
 // In the strip below the level tool's play area, clear of the game test's
@@ -35,7 +38,7 @@ void StatusLine::draw(const std::string& path, bool unsaved) const {
   ofSetupScreen();
   ofSetColor(255, 211, 0, 255);
   ofDrawBitmapString(fileText(path, unsaved), 100, h - 5);
-  const std::vector<std::string> lines = messageLines();
+  const std::vector<std::string> lines = messageLines(ofGetWidth());
   for (size_t i = 0; i < lines.size(); ++i) {
     const float up = 12.0f * static_cast<float>(lines.size() - 1 - i);
     ofDrawBitmapString(lines[i], 5, h - 22 - up);

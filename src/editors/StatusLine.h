@@ -20,8 +20,9 @@ class StatusLine {
   std::string message() const;
   // "data/data.xml *" while there are unsaved edits, else "data/data.xml".
   static std::string fileText(const std::string& path, bool unsaved);
-  // The message in the lines it is drawn in: none once its time is over.
-  std::vector<std::string> messageLines() const;
+  // The message in the lines it is drawn in, in a window that wide: none
+  // once its time is over.
+  std::vector<std::string> messageLines(int windowWidth) const;
   // Both at the bottom of the window.
   void draw(const std::string& path, bool unsaved) const;
 
