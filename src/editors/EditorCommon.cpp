@@ -1,5 +1,8 @@
 #include "editors/EditorCommon.h"
 
+#include "editors/GuidRename.h"
+#include "editors/StatusLine.h"
+
 #include <algorithm>
 
 #include "framework/ofAppRunner.h"
@@ -105,9 +108,11 @@ void askWord(Prompt* prompt, const std::string& question, Prompt::Answer answer)
   if (prompt) prompt->ask(question, std::move(answer));
 }
 
-void askModelGuid(Prompt* prompt, LevelData* data) {
-  askWord(prompt, "model guid: ", [data](const std::string& word) {
-    if (Model* model = editedModel(data)) model->guid = word;
+void askModelGuid(Prompt* prompt, LevelData* data, StatusLine* status) {
+  askWord(prompt, "model guid: ", [data, status](const std::string& word) {
+    if (!data) return;
+    const std::string said = renameModel(*data, data->currentModel, word);
+    if (status) status->show(said);
   });
 }
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "editors/Prompt.h"
+
+class StatusLine;
 #include "framework/InputState.h"
 #include "framework/ofTypes.h"
 #include "level/LevelData.h"
@@ -68,8 +70,9 @@ void advanceRainbow(ofColor& color);
 // Opens prompt on question; answer gets the word typed unless it is
 // cancelled. Nothing is asked without a prompt or while one is open.
 void askWord(Prompt* prompt, const std::string& question, Prompt::Answer answer);
-// Asks for a new guid of the model current when the answer comes.
-void askModelGuid(Prompt* prompt, LevelData* data);
+// Asks for a new guid of the model current when the answer comes, which
+// every reference to the model follows; status says what became of it.
+void askModelGuid(Prompt* prompt, LevelData* data, StatusLine* status);
 
 // The red ring on the wall end the mouse would snap to.
 void drawSnapMark(const ofxVec2f& end);

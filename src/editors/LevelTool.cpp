@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "editors/EditorCommon.h"
+#include "editors/GuidRename.h"
+#include "editors/StatusLine.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofMath.h"
 #include "framework/ofScreen.h"
@@ -85,7 +87,9 @@ void LevelTool::update(const InputState& current, const InputState& previous) {
   Level* level = editedLevel(data);
   if (current.lastKey == KEY_INSERT && level) {
     askWord(prompt, "level guid: ", [this](const std::string& word) {
-      if (Level* edited = editedLevel(data)) edited->guid = word;
+      if (!data) return;
+      const std::string said = renameLevel(*data, data->currentLevel, word);
+      if (status) status->show(said);
     });
   }
   if (current.keyHome) resetOffset();
@@ -110,7 +114,7 @@ void LevelTool::readParameterKeys(const InputState& current, const InputState& p
   if (current.lastKey == '%') {
     askWord(prompt, "receiver id: ", [this](const std::string& word) { receiverId = word; });
   }
-  if (model && wentDown(current.key6, previous.key6)) askModelGuid(prompt, data);
+  if (model && wentDown(current.key6, previous.key6)) askModelGuid(prompt, data, status);
 }
 
 void LevelTool::readDrawingKeys(const InputState& current, const InputState& previous) {

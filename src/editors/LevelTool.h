@@ -14,6 +14,8 @@
 #include "framework/ofTypes.h"
 #include "level/LevelData.h"
 
+class StatusLine;
+
 class LevelTool {
  public:
   void update(const InputState& current, const InputState& previous);
@@ -40,6 +42,7 @@ class LevelTool {
 
   LevelData* data = nullptr;  // not owned
   Prompt* prompt = nullptr;  // not owned; where words are asked for
+  StatusLine* status = nullptr;  // not owned; where what became of an edit is said
   bool paramsHidden = false;
   ofxVec2f offset;  // screen position of the level origin
   int clickKey = -1;  // lastKey at the left press; -1 while no click is in progress

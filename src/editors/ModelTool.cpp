@@ -49,7 +49,7 @@ void ModelTool::readModelKeys(const InputState& current, const InputState& previ
   if (current.key3) model->animSpeed = std::max(model->animSpeed - animSpeedStep, 0);
   if (current.key4) model->animSpeed += animSpeedStep;
   toggleOnPress(model->playOnce, current.key5, previous.key5);
-  if (wentDown(current.key6, previous.key6)) askModelGuid(prompt, data);
+  if (wentDown(current.key6, previous.key6)) askModelGuid(prompt, data, status);
   if (wentDown(current.key7, previous.key7)) {
     askWord(prompt, "sound tag: ", [this](const std::string& word) {
       if (Model* edited = editedModel(data)) edited->SE = word;

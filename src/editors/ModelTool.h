@@ -13,6 +13,8 @@
 #include "framework/ofTypes.h"
 #include "level/LevelData.h"
 
+class StatusLine;
+
 class ModelTool {
  public:
   ModelTool();  // the origin at the centre of the window
@@ -39,6 +41,7 @@ class ModelTool {
 
   LevelData* data = nullptr;  // not owned
   Prompt* prompt = nullptr;  // not owned; where words are asked for
+  StatusLine* status = nullptr;  // not owned; where what became of an edit is said
   bool paramsHidden = false;
   ofxVec2f origin;  // screen position of the model origin
   bool onionSkin = false;  // every frame shown, the others faint

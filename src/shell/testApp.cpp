@@ -49,6 +49,8 @@ void testApp::setup() {
   modelTool.data = &editData;
   levelTool.prompt = &editor.prompt;
   modelTool.prompt = &editor.prompt;
+  levelTool.status = &editor.status;
+  modelTool.status = &editor.status;
   game.start(editData);
   editor.mode = EditingState::LEVEL_TOOL;
   resetFlightDefaults();
