@@ -9,10 +9,6 @@
 
 namespace {
 constexpr int KEY_F3 = 259;
-constexpr int rowHeight = 14;
-constexpr int firstRowY = 50;
-// The 8-pixel font fits this many characters in the 530-pixel window.
-constexpr size_t rowChars = 64;
 
 int truncated(float v) { return static_cast<int>(v); }
 
@@ -23,49 +19,16 @@ std::string problemCount(size_t count) {
 
 void ChecksList::open(const LevelData& data) {
   found = editor::checkLevels(data);
-  row = 0;
-  shown = true;
+  std::vector<std::string> rows;
+  for (const editor::Finding& finding : found) rows.push_back(findingRowText(finding));
+  const std::string title =
+      found.empty() ? "checks: nothing to mend" : "checks: " + problemCount(found.size());
+  list.open(title, "go there", std::move(rows), 0, KEY_F3);
 }
 
-// Went-down tests on the last key: a tap shorter than a frame still counts.
 const editor::Finding* ChecksList::update(const InputState& current, const InputState& previous) {
-  auto pressed = [&](int code) { return codeWentDown(current, previous, code); };
-  const int last = static_cast<int>(found.size()) - 1;
-  if (pressed(KEY_UP)) row = std::max(row - 1, 0);
-  if (pressed(KEY_DOWN)) row = std::max(std::min(row + 1, last), 0);
-  if (pressed(KEY_ESCAPE) || pressed(KEY_F3)) shown = false;
-  if (pressed(KEY_ENTER) && !found.empty()) {
-    shown = false;
-    return &found[row];
-  }
-  return nullptr;
-}
-
-int ChecksList::visibleRows(int windowHeight) {
-  return std::max((windowHeight - firstRowY) / rowHeight, 1);
-}
-
-// Over the tool, on a dark backdrop; the chosen row stays in sight.
-void ChecksList::draw() const {
-  const int w = ofGetWidth(), h = ofGetHeight();
-  editor::drawBackdrop(235);
-  ofSetColor(255, 211, 0);
-  const int count = static_cast<int>(found.size());
-  ofDrawBitmapString(count == 0 ? "checks: nothing to mend" : "checks: " + problemCount(found.size()), 10, 18);
-  ofDrawBitmapString("Up/Down choose  Enter go there  Esc/F3 close", 10, 34);
-  const int visible = visibleRows(h);
-  const int first = std::max(std::min(row - visible / 2, count - visible), 0);
-  for (int i = first; i < std::min(first + visible, count); ++i) {
-    const float y = static_cast<float>(firstRowY + (i - first) * rowHeight);
-    if (i == row) {
-      ofSetColor(90, 60, 0);
-      ofFill();
-      ofRect(5, y - 11, static_cast<float>(w - 10), rowHeight);
-      ofNoFill();
-    }
-    ofSetColor(255, 255, 255);
-    ofDrawBitmapString(findingRowText(found[i]).substr(0, rowChars), 10, y);
-  }
+  const int chosen = list.update(current, previous);
+  return chosen < 0 ? nullptr : &found[static_cast<size_t>(chosen)];
 }
 
 std::string findingRowText(const editor::Finding& finding) {

@@ -10,6 +10,7 @@
 
 #include "editors/LevelChecks.h"
 #include "editors/LevelTool.h"
+#include "editors/PickList.h"
 #include "framework/InputState.h"
 #include "level/LevelData.h"
 
@@ -17,21 +18,18 @@ class ChecksList {
  public:
   // Runs the checks on data and opens the list on its first row.
   void open(const LevelData& data);
-  bool isOpen() const { return shown; }
+  bool isOpen() const { return list.isOpen(); }
   // The keys of one frame while open. Enter closes the list and returns the
   // finding chosen; otherwise nullptr.
   const editor::Finding* update(const InputState& current, const InputState& previous);
-  void draw() const;
+  void draw() const { list.draw(); }
 
   const std::vector<editor::Finding>& findings() const { return found; }
-  int selected() const { return row; }
-  // The rows drawn from y 50 down: as many as the window has room for.
-  static int visibleRows(int windowHeight);
+  int selected() const { return list.selected(); }
 
  private:
-  bool shown = false;
   std::vector<editor::Finding> found;
-  int row = 0;
+  PickList list;
 };
 
 // One row of the list: "level 3  120,40  " and what is wrong; "whole set"

@@ -3,11 +3,12 @@
 // the game test.
 
 #include "framework/ofAppRunner.h"
+#include "framework/ofUtils.h"
 #include "shell/EditingState.h"
 #include "shell/RunPause.h"
 
 namespace {
-constexpr int KEY_F3 = 259;
+constexpr int KEY_F3 = 259, KEY_F5 = 261;
 }  // namespace
 
 bool EditingState::updateAids() {
@@ -17,9 +18,18 @@ bool EditingState::updateAids() {
     if (const editor::Finding* chosen = checksList.update(input, previous)) goToFinding(*chosen);
     return true;
   }
+  if (modelList.isOpen()) {
+    const int chosen = modelList.update(input, previous);
+    if (chosen >= 0) chooseModel(chosen);
+    return true;
+  }
   const bool inTool = mode == LEVEL_TOOL || mode == MODEL_TOOL;
   if (inTool && codeWentDown(input, previous, KEY_F3)) {
     checksList.open(parts.data);
+    return true;
+  }
+  if (inTool && codeWentDown(input, previous, KEY_F5)) {
+    openModelList();
     return true;
   }
   help.update(input, previous);
@@ -69,8 +79,31 @@ void EditingState::goToFinding(const editor::Finding& finding) {
   mode = LEVEL_TOOL;
 }
 
+void EditingState::openModelList() {
+  std::vector<std::string> rows;
+  for (const Model& model : parts.data.models) {
+    const size_t frames = model.frames.size();
+    rows.push_back(model.guid + "  (" + ofToString(static_cast<int>(frames)) +
+                   (frames == 1 ? " frame)" : " frames)"));
+  }
+  modelList.open(rows.empty() ? "models: none yet (Ctrl+N in the modeling tool)" : "models",
+                 mode == LEVEL_TOOL ? "m and M place it" : "edit it", std::move(rows),
+                 parts.data.currentModel, KEY_F5);
+}
+
+void EditingState::chooseModel(int index) {
+  LevelData& data = parts.data;
+  if (index < 0 || index >= static_cast<int>(data.models.size())) return;
+  data.currentModel = index;
+  status.show("model " + data.models[static_cast<size_t>(index)].guid +
+              (mode == LEVEL_TOOL ? ": m and M place it" : ""));
+}
+
+bool EditingState::listOpen() const { return checksList.isOpen() || modelList.isOpen(); }
+
 void EditingState::drawAids() {
   if (mode == GAME_TEST && parts.game.paused) drawGameTestPaused();
   help.draw(mode);
   if (checksList.isOpen()) checksList.draw();
+  modelList.draw();
 }

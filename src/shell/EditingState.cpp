@@ -185,7 +185,7 @@ void EditingState::switchTool() {
 }
 
 void EditingState::keyPressed(int key) {
-  if (checksList.isOpen()) return;  // its keys are its own
+  if (listOpen()) return;  // its keys are its own
   const InputState& input = parts.input;
   if (wentDown(input.keyF1, parts.previous.keyF1)) switchTool();
   LevelData& data = parts.data;
@@ -217,7 +217,7 @@ void EditingState::forwardMouse(MouseEvent event, int button) {
   const bool click = event != MouseEvent::dragged && button == 0;
   if (!pan && !click) return;
   if (prompt.isOpen() && event == MouseEvent::pressed) return;  // no new gesture under a question
-  if (checksList.isOpen() && event == MouseEvent::pressed) return;
+  if (listOpen() && event == MouseEvent::pressed) return;
   const InputState& input = parts.input;
   const InputState& previous = parts.previous;
   auto forward = [&](auto& tool) {

@@ -16,6 +16,7 @@
 #include "editors/KeyQuestion.h"
 #include "editors/LevelTool.h"
 #include "editors/ModelTool.h"
+#include "editors/PickList.h"
 #include "editors/PlayFromHere.h"
 #include "editors/Prompt.h"
 #include "editors/StatusLine.h"
@@ -73,6 +74,8 @@ class EditingState {
   Autosave autosave;
   StatusLine status;
   ChecksList checksList;
+  // F5: the models by name, to choose the one m places (or to edit).
+  PickList modelList;
   HelpOverlay help;
   PlayFromHere playHere;
   // The game test was started on a set without a level: nothing to fly.
@@ -100,6 +103,10 @@ class EditingState {
   void updatePlayFromHere();
   void backToLevelTool();
   void goToFinding(const editor::Finding& finding);
+  void openModelList();
+  void chooseModel(int index);
+  // A list drawn over the tools has the keys and the mouse.
+  bool listOpen() const;
   void drawAids();
 
   Parts parts;

@@ -213,3 +213,32 @@ TEST_F(EditingAids, F2ShowsAndHidesTheKeysInEveryMode) {
     tap(257);
   }
 }
+
+// F5 lists the models by name; the one chosen is what m places next.
+TEST_F(EditingAids, F5ChoosesTheModelThatMPlacesFromTheirNames) {
+  constexpr int F5 = 261;
+  app->editData.addModel();
+  app->editData.models[1].guid = "lamp";
+  app->editData.currentModel = 0;
+  tap(F5);
+  ASSERT_TRUE(app->editor.modelList.isOpen());
+  EXPECT_EQ(app->editor.modelList.rows()[1], "lamp  (1 frame)");
+  tap('w');
+  tap(DOWN);
+  tap(ENTER);
+  EXPECT_FALSE(app->editor.modelList.isOpen());
+  EXPECT_EQ(app->editData.currentModel, 1);
+  EXPECT_EQ(app->editor.status.message(), "model lamp: m and M place it");
+  EXPECT_EQ(edited(0).walls.size(), 0u) << "keys go to the list while it is open";
+  press('m');
+  update();
+  app->mousePressed(200, 100, 0);
+  app->mouseReleased(200, 100, 0);
+  release('m');
+  update();
+  ASSERT_EQ(edited(0).modelRefs.size(), 2u);
+  EXPECT_EQ(edited(0).modelRefs[1].guid, "lamp");
+  tap(F5);
+  tap(F5);
+  EXPECT_FALSE(app->editor.modelList.isOpen()) << "F5 closes it again";
+}
