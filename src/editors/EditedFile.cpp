@@ -123,8 +123,21 @@ std::string EditedFile::saved(const std::string& name) const {
   return folder.empty() ? name : (std::filesystem::path(folder) / name).string();
 }
 
+// The folder saved into first, then the player's own levels, then the data
+// folder; a path with a folder in it is read where it says.
 std::string EditedFile::source(const std::string& name) const {
-  return ofIsRegularFile(ofToDataPath(saved(name))) ? saved(name) : name;
+  if (name.find('/') != std::string::npos) return name;
+  if (ofIsRegularFile(ofToDataPath(saved(name)))) return saved(name);
+  const std::string levels = playerLevelFolder();
+  const std::string mine = levels.empty() ? "" : (std::filesystem::path(levels) / name).string();
+  return !mine.empty() && ofIsRegularFile(mine) ? mine : name;
+}
+
+// A file of the player's own levels, or one named by its path, is saved
+// where it was found; one of the data folder into the folder saved into.
+std::string EditedFile::saveTargetOf(const std::string& name) const {
+  const std::string from = source(name);
+  return from == name && name.find('/') == std::string::npos ? saved(name) : from;
 }
 
 std::string EditedFile::playerLevelFolder() { return userDataPath("levels"); }
@@ -266,7 +279,7 @@ std::string EditedFile::load(LevelData& data, const std::string& typed) {
   LevelData loaded{LevelData::Empty{}};
   if (!loaded.load(from)) return "could not load " + ofToDataPath(from);
   // Read before the recovery copy may be written over just below.
-  const std::string origin = recovery ? recoveryOrigin(name) : saved(name);
+  const std::string origin = recovery ? recoveryOrigin(name) : saveTargetOf(name);
   std::string kept;
   if (unsaved(data)) {
     // Edits that cannot be kept are not dropped for another file.

@@ -47,7 +47,9 @@ class EditedFile {
   // is kept as a numbered copy first.
   std::string saveAs(LevelData& data, const std::string& typed);
   // Replaces data by the file typed (".xml" added when missing), which
-  // becomes the file edited. Unsaved edits are first kept in their recovery
+  // becomes the file edited: a name is looked for in the folder saved
+  // into, the player's level folder and the data folder, in that order; a
+  // path is read where it says. Unsaved edits are first kept in their recovery
   // copy, and nothing is loaded when they cannot be; a file that does not
   // load leaves data as it was. "recovered" is the newest recovery copy.
   // Loading a recovery copy brings back the edits of the file it was
@@ -100,6 +102,7 @@ class EditedFile {
   std::string saved(const std::string& name) const;
   // Where name is read from: the folder saved into when it is there.
   std::string source(const std::string& name) const;
+  std::string saveTargetOf(const std::string& name) const;
   // The file a recovery copy's edits were made on, as the loaders take it.
   std::string recoveryOrigin(const std::string& copy) const;
   std::string recoveryName() const;

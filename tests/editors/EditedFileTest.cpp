@@ -337,11 +337,22 @@ TEST_F(EditedFileTest, SaveAsPutsANameInThePlayersLevelsAndAPathWhereItSays) {
   edit();
   EXPECT_EQ(file.save(data), "saved ~/.local/share/orvane/levels/my caves.xml (copy save_7.xml)");
 
+  // Found again by its name in a later run, and saved back where it is.
+  EditedFile nextRun;
+  LevelData mine;
+  nextRun.open(mine);
+  EXPECT_EQ(nextRun.load(mine, "my caves"), "loaded ~/.local/share/orvane/levels/my caves.xml");
+  EXPECT_FALSE(nextRun.unsaved(data));
+  mine.levels[0].guid = "again";
+  EXPECT_EQ(nextRun.save(mine), "saved ~/.local/share/orvane/levels/my caves.xml (copy save_8.xml)");
+  EXPECT_EQ(scratch.read("data/data.xml"), campaign);
+
   const std::string elsewhere = scratch.path() + "/stick/set";
   fs::create_directory(scratch.path() + "/stick");
   scratch.write("stick/set.xml", "someone else's set");
   EXPECT_EQ(file.saveAs(data, elsewhere),
             "saved ~/stick/set.xml (copy save_8.xml); the file there was kept as ~/stick/save_1.xml");
+  EXPECT_EQ(file.load(data, scratch.path() + "/stick/set"), "loaded ~/stick/set.xml");
   EXPECT_EQ(scratch.read("stick/save_1.xml"), "someone else's set");
   EXPECT_EQ(file.path(), "~/stick/set.xml");
   fs::create_directory(scratch.path() + "/stick/folder.xml");
