@@ -6,10 +6,13 @@
 //
 // The history keeps a copy of the set as of the last step. Once no key and
 // no mouse button is held, a set whose content differs from that copy
-// becomes one step, which keeps only the levels and models that changed, so
-// that a long history of small edits stays small.
+// becomes one step. A step keeps only what changed: the levels and models
+// added, removed or moved, and inside a level or model changed in place,
+// the part of each of its lists that changed and its settings, so that a
+// long history of small edits on a large level stays small.
 
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "framework/InputState.h"
@@ -41,6 +44,13 @@ class EditHistory {
 
   size_t undoCount() const { return undoSteps.size(); }
   size_t redoCount() const { return redoSteps.size(); }
+  // The steps in the order they were made: the undoCount() done ones,
+  // oldest first, then the redoCount() undone ones, the next redo first.
+  // The content stands just after step undoCount() - 1.
+  size_t stepCount() const { return undoSteps.size() + redoSteps.size(); }
+  // What step i did, in the game's terms ("level 3: 1 wall added"); empty
+  // past the last step.
+  const std::string& description(size_t i) const;
 
   // Part of a list that one step replaces: the count items from at on are
   // what the list holds now; applying the splice puts items in their place
@@ -52,9 +62,34 @@ class EditHistory {
     std::vector<T> items;
     bool changed = false;
   };
+  // A level changed in place: a splice of each of its lists, and its
+  // settings (guid, gravity, friction) in a level without walls or the rest;
+  // applying it swaps those with the level's.
+  struct LevelEdit {
+    size_t index = 0;
+    Level settings{Level::Blank{}};
+    bool settingsChanged = false;
+    Splice<Wall> walls;
+    Splice<Warp> warps;
+    Splice<Receiver> receivers;
+    Splice<ModelRef> modelRefs;
+    Splice<GravityPoint> gravityPoints;
+  };
+  // A model changed in place: a splice of its frames and its settings.
+  struct ModelEdit {
+    size_t index = 0;
+    Model settings{Model::Blank{}};
+    bool settingsChanged = false;
+    Splice<ModelFrame> frames;
+  };
+  // Each list of the set is either spliced whole (levels or models added,
+  // removed or moved) or edited inside its items, never both.
   struct Step {
     Splice<Level> levels;
+    std::vector<LevelEdit> levelEdits;
     Splice<Model> models;
+    std::vector<ModelEdit> modelEdits;
+    std::string description;
   };
 
  private:

@@ -9,6 +9,13 @@ bool sameRect(const ofRectangle& a, const ofRectangle& b) {
   return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
 }
 
+template <typename T>
+bool sameList(const std::vector<T>& a, const std::vector<T>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const T& x, const T& y) { return sameContent(x, y); });
+}
+}  // namespace
+
 bool sameContent(const Warp& a, const Warp& b) {
   return sameRect(a.rect, b.rect) && a.level == b.level && a.id == b.id && a.dir == b.dir;
 }
@@ -24,33 +31,16 @@ bool sameContent(const ModelRef& a, const ModelRef& b) {
 
 bool sameContent(const GravityPoint& a, const GravityPoint& b) { return samePoint(a, b); }
 
-bool sameContent(const ModelFrame& a, const ModelFrame& b);
-
-template <typename T>
-bool sameList(const std::vector<T>& a, const std::vector<T>& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](const T& x, const T& y) { return sameContent(x, y); });
-}
-
 bool sameContent(const ModelFrame& a, const ModelFrame& b) { return sameList(a.walls, b.walls); }
-}  // namespace
-
-// The colour's alpha is left out: a save writes r, g and b only.
-bool sameContent(const Wall& a, const Wall& b) {
-  return a.x == b.x && a.y == b.y && a.z == b.z && a.w == b.w && a.type == b.type &&
-         a.color.r == b.color.r && a.color.g == b.color.g && a.color.b == b.color.b;
-}
 
 bool sameContent(const Level& a, const Level& b) {
-  return a.guid == b.guid && a.gravity == b.gravity && a.friction == b.friction &&
-         sameList(a.walls, b.walls) && sameList(a.warps, b.warps) &&
-         sameList(a.receivers, b.receivers) && sameList(a.modelRefs, b.modelRefs) &&
-         sameList(a.gravityPoints, b.gravityPoints);
+  return levelSettings(a) == levelSettings(b) && sameList(a.walls, b.walls) &&
+         sameList(a.warps, b.warps) && sameList(a.receivers, b.receivers) &&
+         sameList(a.modelRefs, b.modelRefs) && sameList(a.gravityPoints, b.gravityPoints);
 }
 
 bool sameContent(const Model& a, const Model& b) {
-  return a.guid == b.guid && a.animSpeed == b.animSpeed && a.solid == b.solid &&
-         a.playOnce == b.playOnce && a.SE == b.SE && sameList(a.frames, b.frames);
+  return modelSettings(a) == modelSettings(b) && sameList(a.frames, b.frames);
 }
 
 bool sameContent(const LevelData& a, const LevelData& b) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editors/EditHistory.h"
@@ -57,6 +58,37 @@ TEST(EditHistory, UndoAndRedoRestoreWhatEachKindOfChangeTouched) {
        },
        1},
       {"a model only", [](LevelData& d) { d.models[0].frames.emplace_back(); }, 2},
+      {"walls of a level changed and the level renamed",
+       [](LevelData& d) {
+         d.levels[1].walls.push_back(wallAt(1));
+         d.levels[1].walls.push_back(wallAt(2));
+         d.levels[1].guid = "renamed";
+         d.levels[1].friction = false;
+       },
+       1},
+      {"every list of a level changed at once",
+       [](LevelData& d) {
+         Level& l = d.levels[0];
+         l.walls.push_back(wallAt(3));
+         l.warps.push_back(Warp{ofRectangle(1, 2, 3, 4), "finish_it", "", ""});
+         l.receivers.push_back(Receiver{ofxVec2f(7, 8), "in"});
+         l.gravityPoints.push_back(GravityPoint(9, 9));
+         d.levels[1].modelRefs[0].pos = ofxVec2f(6, 6);
+       },
+       0},
+      {"two levels swapped",
+       [](LevelData& d) {
+         d.levels[0].walls.push_back(wallAt(4));
+         std::swap(d.levels[0], d.levels[1]);
+       },
+       0},
+      {"a model renamed and its frame changed",
+       [](LevelData& d) {
+         d.models[0].guid = "boulder";
+         d.models[0].animSpeed = 300;
+         d.models[0].frames[0].walls.push_back(wallAt(5));
+       },
+       2},
   };
   ScratchFolder scratch;
   for (const Case& c : cases) {
@@ -78,6 +110,57 @@ TEST(EditHistory, UndoAndRedoRestoreWhatEachKindOfChangeTouched) {
     EXPECT_TRUE(history.undo(data)) << c.name;
     EXPECT_FALSE(history.undo(data)) << c.name << ": one step only";
     EXPECT_EQ(savedFile(scratch, data), before) << c.name << ": undone again";
+  }
+}
+
+// Every step after the first of a chain lands on content that earlier steps
+// have spliced in place; each undo and redo must find its items there.
+TEST(EditHistory, ChainsOfStepsUndoAndRedoToTheSavedBytesOfEachState) {
+  const std::function<void(LevelData&)> edits[] = {
+      [](LevelData& d) { d.levels[1].walls = {wallAt(1), wallAt(2), wallAt(3)}; },
+      [](LevelData& d) { d.levels[1].walls[1].x = 50; },  // one wall moved
+      [](LevelData& d) { d.levels.insert(d.levels.begin(), Level()); },  // before the moved one
+      [](LevelData& d) {
+        d.levels[2].walls.erase(d.levels[2].walls.begin());
+        d.levels[2].guid = "cave";
+      },
+      [](LevelData& d) { d.levels[3].gravity = false; },
+      [](LevelData& d) { d.levels.erase(d.levels.begin() + 1); },
+      [](LevelData& d) { d.models[0].frames.emplace_back(); },
+      [](LevelData& d) { d.models[0].frames[1].walls.push_back(wallAt(7)); },
+      [](LevelData& d) { d.models.insert(d.models.begin(), Model()); },
+      [](LevelData& d) { d.models[1].solid = false; },
+      [](LevelData& d) { d.levels[1].walls[0].y = 20; },
+  };
+  ScratchFolder scratch;
+  LevelData data = threeLevels();
+  EditHistory history;
+  history.restart(data);
+  std::vector<std::string> states = {savedFile(scratch, data)};
+  for (const auto& edit : edits) {
+    edit(data);
+    ASSERT_TRUE(history.record(data)) << states.size();
+    states.push_back(savedFile(scratch, data));
+  }
+  for (size_t i = states.size() - 1; i > 0; --i) {
+    ASSERT_TRUE(history.undo(data)) << i;
+    ASSERT_EQ(savedFile(scratch, data), states[i - 1]) << "undoing step " << i;
+  }
+  for (size_t i = 1; i < states.size(); ++i) {
+    ASSERT_TRUE(history.redo(data)) << i;
+    ASSERT_EQ(savedFile(scratch, data), states[i]) << "redoing step " << i;
+  }
+  // Back halfway, and a new edit on the way: the old redo steps are gone,
+  // the ones before still take the content back.
+  for (int i = 0; i < 6; ++i) history.undo(data);
+  data.levels[0].walls.push_back(wallAt(9));
+  ASSERT_TRUE(history.record(data));
+  EXPECT_EQ(history.redoCount(), 0u);
+  ASSERT_TRUE(history.undo(data));
+  EXPECT_EQ(savedFile(scratch, data), states[5]);
+  for (size_t i = 5; i > 0; --i) {
+    ASSERT_TRUE(history.undo(data));
+    ASSERT_EQ(savedFile(scratch, data), states[i - 1]) << "undoing step " << i << " again";
   }
 }
 
