@@ -7,7 +7,7 @@
 #include "framework/ofGraphics.h"
 
 namespace {
-constexpr int KEY_F5 = 261;
+constexpr int KEY_F6 = 262;
 constexpr int rowHeight = 14;
 constexpr int firstRowY = 50;
 // The 8-pixel font fits this many characters in the 530-pixel window.
@@ -42,7 +42,7 @@ std::vector<HistoryRow> historyRows(const EditHistory& history, int rows) {
 }
 
 void HistoryList::update(const InputState& current, const InputState& previous) {
-  if (codeWentDown(current, previous, KEY_F5)) shown = !shown;
+  if (codeWentDown(current, previous, KEY_F6)) shown = !shown;
 }
 
 // Over the tool, on a dark backdrop, as the checks list is drawn.
@@ -50,7 +50,7 @@ void HistoryList::draw(const EditHistory& history) const {
   if (!shown) return;
   editor::drawBackdrop(235);
   ofSetColor(255, 211, 0);
-  ofDrawBitmapString("undo history   F5 hides this", 10, 18);
+  ofDrawBitmapString("undo history   F6 hides this", 10, 18);
   ofDrawBitmapString("Ctrl+Z undo  Ctrl+Y redo: dimmer steps can be redone", 10, 34);
   const std::vector<HistoryRow> rows = historyRows(history, shownRows);
   for (size_t i = 0; i < rows.size(); ++i) {

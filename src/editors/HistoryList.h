@@ -1,7 +1,7 @@
 #pragma once
-// F5: the undo history as a list over the tool, one row per step with what
+// F6: the undo history as a list over the tool, one row per step with what
 // it did; the step the edited set stands at is marked, and the steps Ctrl+Y
-// would do again show dimmer below it. F5 again hides it. The application
+// would do again show dimmer below it. F6 again hides it. The application
 // owns it; the tools keep their keys while it shows, so Ctrl+Z and Ctrl+Y
 // move the mark as they go.
 
@@ -28,7 +28,7 @@ class HistoryList {
   // Rows the list shows at most: the last steps and a few to redo.
   static constexpr int shownRows = 15;
 
-  // F5 shows or hides the list.
+  // F6 shows or hides the list.
   void update(const InputState& current, const InputState& previous);
   bool isShown() const { return shown; }
   void draw(const EditHistory& history) const;

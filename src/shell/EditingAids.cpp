@@ -33,6 +33,7 @@ bool EditingState::updateAids() {
     return true;
   }
   help.update(input, previous);
+  if (mode != GAME_TEST) historyList.update(input, previous);
   updatePlayFromHere();
   // A pause belongs to the game test it was made in: leaving the test (F1,
   // 'g', Escape) resumes it, so that no later run starts paused.
@@ -104,6 +105,7 @@ bool EditingState::listOpen() const { return checksList.isOpen() || modelList.is
 void EditingState::drawAids() {
   if (mode == GAME_TEST && parts.game.paused) drawGameTestPaused();
   help.draw(mode);
+  if (mode != GAME_TEST) historyList.draw(history);
   if (checksList.isOpen()) checksList.draw();
   modelList.draw();
 }

@@ -13,6 +13,7 @@
 #include "editors/EditHistory.h"
 #include "editors/EditedFile.h"
 #include "editors/HelpOverlay.h"
+#include "editors/HistoryList.h"
 #include "editors/KeyQuestion.h"
 #include "editors/LevelTool.h"
 #include "editors/ModelTool.h"
@@ -76,6 +77,8 @@ class EditingState {
   ChecksList checksList;
   // F5: the models by name, to choose the one m places (or to edit).
   PickList modelList;
+  // F6: the undo history, shown beside the tools while they go on.
+  HistoryList historyList;
   HelpOverlay help;
   PlayFromHere playHere;
   // The game test was started on a set without a level: nothing to fly.

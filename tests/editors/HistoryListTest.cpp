@@ -1,4 +1,4 @@
-// The F5 list of the undo history: which steps it shows, which is marked.
+// The F6 list of the undo history: which steps it shows, which is marked.
 
 #include <gtest/gtest.h>
 
@@ -54,10 +54,10 @@ TEST(HistoryList, ShowsTheCurrentStepWithTheLastDoneAboveAndAFewRedoableBelow) {
   }
 }
 
-TEST(HistoryList, F5ShowsAndHidesIt) {
+TEST(HistoryList, F6ShowsAndHidesIt) {
   HistoryList list;
   InputState previous, current;
-  current.pressKey(261);
+  current.pressKey(262);
   list.update(current, previous);
   EXPECT_TRUE(list.isShown());
   list.update(current, current);  // still held
