@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "editors/EditorCommon.h"
 #include "framework/ofGraphics.h"
@@ -79,6 +80,11 @@ const Placement placements[] = {
 };
 
 int randomAlpha(float lo, float hi) { return ofTruncateToInt(ofRandom(lo, hi)); }
+
+template <typename T>
+void eraseIndex(std::vector<T>& list, size_t index) {
+  list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+}
 }  // namespace
 
 void LevelTool::update(const InputState& current, const InputState& previous) {
@@ -167,12 +173,15 @@ bool LevelTool::snapToWallEnd(ofxVec2f screenPoint, ofxVec2f& out) const {
 void LevelTool::deleteAt(ofxVec2f p) {
   Level* level = editedLevel(data);
   if (!level) return;
-  auto nearP = [&](const ofxVec2f& point) { return isNear(point, p); };
-  if (eraseWallAt(level->walls, p)) return;
-  if (eraseFirst(level->warps, [&](const Warp& w) { return strictlyInside(w.rect, p); })) return;
-  if (eraseFirst(level->receivers, [&](const Receiver& r) { return nearP(r.pos); })) return;
-  if (eraseFirst(level->modelRefs, [&](const ModelRef& r) { return nearP(r.pos); })) return;
-  eraseFirst(level->gravityPoints, nearP);
+  const Picked picked = pickAt(*level, p);
+  switch (picked.kind) {
+    case MoveGrip::Kind::wallEnd: eraseIndex(level->walls, picked.index); break;
+    case MoveGrip::Kind::zone: eraseIndex(level->warps, picked.index); break;
+    case MoveGrip::Kind::receiver: eraseIndex(level->receivers, picked.index); break;
+    case MoveGrip::Kind::modelRef: eraseIndex(level->modelRefs, picked.index); break;
+    case MoveGrip::Kind::gravityPoint: eraseIndex(level->gravityPoints, picked.index); break;
+    default: break;
+  }
 }
 
 void LevelTool::pickColor(ofxVec2f p) {

@@ -27,8 +27,8 @@ class LevelTool {
 
   // The first wall end (level coordinates) near a screen point.
   bool snapToWallEnd(ofxVec2f screenPoint, ofxVec2f& out) const;
-  // Removes one element at level point p: a wall end, else a zone around p,
-  // else a receiver, a model reference or a gravity point.
+  // Removes the one element at level point p that a 'v' drag would move
+  // (pickAt): a point near p before the smallest zone around p.
   void deleteAt(ofxVec2f p);
   // The colour of the last wall with an end near p becomes the drawing colour.
   void pickColor(ofxVec2f p);

@@ -152,7 +152,7 @@ TEST_F(LevelToolTest, ColourKeysStepByThreeWithinTheByteRange) {
   }
 }
 
-TEST_F(LevelToolTest, DeleteRemovesOneThingAFrameWallsFirst) {
+TEST_F(LevelToolTest, DeleteRemovesOneThingAFramePointsBeforeTheZoneAroundThem) {
   // Everything below is under the mouse at level point (50, 50).
   level().walls = {Wall(10, 10, 20, 20, 1, 1, 1, 'w'), Wall(52, 50, 90, 90, 1, 1, 1, 'w')};
   level().warps = {Warp{ofRectangle(40, 40, 20, 20), "", "", "u"}};
@@ -169,8 +169,8 @@ TEST_F(LevelToolTest, DeleteRemovesOneThingAFrameWallsFirst) {
                   l.gravityPoints.size()};
   };
   // Counts of walls, zones, receivers, references and gravity points, frame by frame.
-  const Counts afterEachFrame[] = {{1, 1, 1, 1, 1}, {1, 0, 1, 1, 1}, {1, 0, 0, 1, 1},
-                                   {1, 0, 0, 0, 1}, {1, 0, 0, 0, 0}, {1, 0, 0, 0, 0}};
+  const Counts afterEachFrame[] = {{1, 1, 1, 1, 1}, {1, 1, 0, 1, 1}, {1, 1, 0, 0, 1},
+                                   {1, 1, 0, 0, 0}, {1, 0, 0, 0, 0}, {1, 0, 0, 0, 0}};
   for (const Counts& expected : afterEachFrame) {
     frame();
     EXPECT_EQ(counts(), expected);
