@@ -23,7 +23,7 @@ LevelData twoLevels() {
   data.addLevel();
   data.levels[1].guid = "b";
   data.levels[1].receivers = {Receiver{ofxVec2f(10, 10), "in"}};
-  data.levels[1].warps = {zone(280, 180, 40, 40, "finish_it")};
+  data.levels[1].warps = {zone(280, 180, 40, 40, "finish_it"), zone(0, 0, 40, 40, "mark", "in")};
   data.levels[1].modelRefs = {ModelRef{"ghost", ofxVec2f(300, 200), false, "", ""}};
   data.currentLevel = 0;
   return data;
@@ -68,7 +68,7 @@ TEST_F(EditingAids, F3ListsTheFindingsAndEnterShowsThePlaceInTheLevelTool) {
 }
 
 TEST_F(EditingAids, EnterOnAFindingAboutTheWholeSetMovesNothing) {
-  edited(1).warps.clear();  // no finish anywhere
+  edited(1).warps.erase(edited(1).warps.begin());  // no finish anywhere
   edited(1).modelRefs.clear();
   app->levelTool.offset = ofxVec2f(3, 4);
   tap(257);
@@ -130,8 +130,8 @@ TEST_F(EditingAids, GFliesAFreshCopyFromTheMouseAndGGoesBackToTheSameView) {
   ASSERT_EQ(app->editor.mode, 0);
   EXPECT_FALSE(window.cursorShown);
   EXPECT_EQ(app->game.levelData->currentLevel, 1);
-  EXPECT_TRUE(app->game.levelData->levels[1].warps.size() == 1u) << "the shake zone fired in the copy";
-  EXPECT_EQ(edited(1).warps.size(), 2u);
+  EXPECT_TRUE(app->game.levelData->levels[1].warps.size() == 2u) << "the shake zone fired in the copy";
+  EXPECT_EQ(edited(1).warps.size(), 3u);
   EXPECT_NEAR(app->game.pos.x, 180, 1);
   EXPECT_NEAR(app->game.pos.y, 140, 1);
 
