@@ -77,7 +77,7 @@ TEST_F(MoveInLevel, VDragMovesTheThingUnderThePressByTheDistanceDragged) {
   };
   for (const Case& c : cases) {
     data.levels[0] = placedLevel();
-    tool.offset = c.offset;
+    tool.showAt(ofxVec2f(0, 0), c.offset);
     Level expected = placedLevel();
     c.expect(expected);
     moveDrag(c.x1, c.y1, c.x2, c.y2);
@@ -123,7 +123,7 @@ TEST_F(MoveInLevel, MoveAndDeleteTakeAPointBeforeTheZonesAroundItAndTheSmallestZ
   for (const Case& c : cases) {
     // Moved 10 to the right: only the thing picked moves.
     data.levels[0] = zonedLevel();
-    tool.offset = ofxVec2f(0, 0);
+    tool.showAt(ofxVec2f(0, 0), ofxVec2f(0, 0));
     moveDrag(c.x, c.y, c.x + 10, c.y);
     const Level moved = data.levels[0];
     // Deleted: only the thing picked goes.
@@ -162,6 +162,7 @@ TEST_F(MoveInLevel, MoveAndDeleteTakeAPointBeforeTheZonesAroundItAndTheSmallestZ
 
 TEST_F(MoveInLevel, ALevelChosenDuringTheDragIsLeftAlone) {
   data.levels = {placedLevel(), placedLevel()};
+  tool.showAt(ofxVec2f(0, 0), ofxVec2f(0, 0));
   current.pressKey(KEY_MOVE);
   current.pressButton(0, 150, 250);
   tool.mousePressed(current, previous);
