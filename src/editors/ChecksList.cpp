@@ -46,6 +46,6 @@ void showFinding(const editor::Finding& finding, LevelData& data, LevelTool& too
                  int height) {
   if (finding.level < 0 || finding.level >= static_cast<int>(data.levels.size())) return;
   data.currentLevel = finding.level;
-  tool.offset = ofxVec2f(static_cast<float>(width / 2 - truncated(finding.pos.x)),
-                         static_cast<float>(height / 2 - truncated(finding.pos.y)));
+  tool.showAt(ofxVec2f(static_cast<float>(truncated(finding.pos.x)), static_cast<float>(truncated(finding.pos.y))),
+              ofxVec2f(static_cast<float>(width / 2), static_cast<float>(height / 2)));
 }

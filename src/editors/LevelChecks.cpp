@@ -4,6 +4,9 @@
 
 #include "editors/LevelChecks.h"
 
+#include <set>
+
+#include "editors/EditorCommon.h"
 #include "game/ZoneCommands.h"
 
 namespace editor {
@@ -32,12 +35,16 @@ bool namesLevel(const LevelData& data, const std::string& guid) {
   return false;
 }
 
-// A level warp lands in the first level of its guid that holds the receiver.
-bool warpLands(const LevelData& data, const Warp& zone) {
+// Where a level warp lands: the first receiver of its id in the first level
+// of its guid that has one; nullptr when there is none.
+const Receiver* landing(const LevelData& data, const Warp& zone) {
   for (const Level& level : data.levels) {
-    if (level.guid == zone.level && hasReceiver(level, zone.id)) return true;
+    if (level.guid != zone.level) continue;
+    for (const Receiver& receiver : level.receivers) {
+      if (receiver.id == zone.id) return &receiver;
+    }
   }
-  return false;
+  return nullptr;
 }
 
 bool isLevelWarp(const Warp& zone) { return !isZoneCommand(zone.level); }
@@ -69,14 +76,19 @@ void unknownMapIds(const LevelData& data, const char* name, Findings& out) {
   });
 }
 
-// "this" looks in the zone's own level, a level warp in its target levels.
+// "this" and a checkpoint look in the zone's own level, a level warp in its
+// target levels. A checkpoint without its receiver respawns nowhere: the
+// ship flies on from where it died.
 void missingReceivers(const LevelData& data, const char* name, Findings& out) {
   eachLevel(data, [&](int l, const Level& level) {
     for (const Warp& zone : level.warps) {
       if (zone.level == "this" && !hasReceiver(level, zone.id)) {
         out.push_back({name, l, middleOf(zone.rect),
                        "\"this\": no receiver " + quoted(zone.id) + " in this level"});
-      } else if (isLevelWarp(zone) && namesLevel(data, zone.level) && !warpLands(data, zone)) {
+      } else if (marksCheckpoint(zone) && !hasReceiver(level, zone.id)) {
+        out.push_back({name, l, middleOf(zone.rect),
+                       "checkpoint: no receiver " + quoted(zone.id) + " to respawn at"});
+      } else if (isLevelWarp(zone) && namesLevel(data, zone.level) && !landing(data, zone)) {
         out.push_back({name, l, middleOf(zone.rect),
                        "warp to " + quoted(zone.level) + ": it has no receiver " + quoted(zone.id)});
       }
@@ -127,6 +139,45 @@ void levelsWithoutSpawner(const LevelData& data, const char* name, Findings& out
   });
 }
 
+// The game does not move the ship at the end of a warping model's
+// animation, but the editors keep and show the level it leads to, which
+// should exist.
+void warpingModelsToNowhere(const LevelData& data, const char* name, Findings& out) {
+  eachLevel(data, [&](int l, const Level& level) {
+    for (const ModelRef& ref : level.modelRefs) {
+      if (!ref.warpOnEndAnimation || namesLevel(data, ref.level)) continue;
+      out.push_back({name, l, ref.pos, "warping model " + quoted(ref.guid) + ": no level " + quoted(ref.level)});
+    }
+  });
+}
+
+bool inCheckpointZone(const Level& level, const ofxVec2f& p) {
+  for (const Warp& zone : level.warps) {
+    if (marksCheckpoint(zone) && strictlyInside(zone.rect, p)) return true;
+  }
+  return false;
+}
+
+// A warp keeps the checkpoint the ship had before it until a checkpoint zone
+// of the new level marks one. Arriving outside every one, a death there
+// goes back to the level before; a practice run, which starts with its
+// checkpoint at the arrival, does not show it.
+void arrivalsOutsideCheckpoints(const LevelData& data, const char* name, Findings& out) {
+  std::set<const Receiver*> arrivals;
+  for (const Level& level : data.levels) {
+    for (const Warp& zone : level.warps) {
+      if (isLevelWarp(zone)) arrivals.insert(landing(data, zone));
+    }
+  }
+  eachLevel(data, [&](int l, const Level& level) {
+    for (const Receiver& receiver : level.receivers) {
+      if (!arrivals.count(&receiver) || inCheckpointZone(level, receiver.pos)) continue;
+      out.push_back({name, l, receiver.pos,
+                     "arrival " + quoted(receiver.id) + " is in no checkpoint zone: deaths go a level back"});
+    }
+  });
+}
+
 void setWithoutFinish(const LevelData& data, const char* name, Findings& out) {
   for (const Level& level : data.levels) {
     for (const Warp& zone : level.warps) {
@@ -147,6 +198,8 @@ const Check checks[] = {
     {"same receiver", duplicateReceivers},
     {"model", missingModels},
     {"spawner", levelsWithoutSpawner},
+    {"model warp", warpingModelsToNowhere},
+    {"arrival", arrivalsOutsideCheckpoints},
     {"finish", setWithoutFinish},
 };
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // What should be mended in a level set before it ships: zones that lead
-// nowhere, receivers that clash, placed models that do not exist, a run
-// without a start, a set without an end. A pure function of the data, one
+// nowhere, receivers that clash, placed models that do not exist, warps
+// that arrive outside a checkpoint, a run without a start, a set without an
+// end. A pure function of the data, one
 // table row per check; the F3 list shows what it finds.
 
 #include <string>

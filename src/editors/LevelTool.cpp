@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "editors/EditorCommon.h"
 #include "editors/GuidRename.h"
 #include "editors/StatusLine.h"
+#include "framework/ofAppRunner.h"
+#include "game/Game.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofMath.h"
 #include "framework/ofScreen.h"
@@ -26,11 +29,11 @@ constexpr WarpTypeKey warpTypeKeys[] = {{'u', "u"}, {'j', "d"}, {'h', "l"},
 
 ofxVec2f snapped(const LevelTool& tool, const ofxVec2f& screenPoint) {
   ofxVec2f end;
-  return tool.snapToWallEnd(screenPoint, end) ? end + tool.offset : screenPoint;
+  return tool.snapToWallEnd(screenPoint, end) ? end + tool.origin() : screenPoint;
 }
 
 void placeWall(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
-  level.walls.push_back(makeWall(tool.clickPos - tool.offset, snapped(tool, mouse) - tool.offset,
+  level.walls.push_back(makeWall(tool.levelPoint(tool.clickPos), tool.levelPoint(snapped(tool, mouse)),
                                  tool.color, tool.clickKey));
   if (tool.rainbow) tool.advanceRainbow();
 }
@@ -38,7 +41,7 @@ void placeWall(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
 // From the snapped press to the unsnapped release; a drag up or left still
 // gives a rectangle of positive size.
 void placeWarp(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
-  const ofxVec2f corner = tool.clickPos - tool.offset;
+  const ofxVec2f corner = tool.levelPoint(tool.clickPos);
   const ofxVec2f drag = mouse - tool.clickPos;
   const ofRectangle rect(corner.x + std::min(drag.x, 0.0f), corner.y + std::min(drag.y, 0.0f),
                          std::abs(drag.x), std::abs(drag.y));
@@ -46,20 +49,20 @@ void placeWarp(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
 }
 
 void placeReceiver(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
-  level.receivers.push_back(Receiver{mouse - tool.offset, tool.receiverId});
+  level.receivers.push_back(Receiver{tool.levelPoint(mouse), tool.receiverId});
 }
 
 // Appended directly: placing a model does not restart its animation.
 void placeModelRef(LevelTool& tool, Level& level, const ofxVec2f& mouse, bool warping) {
   Model* model = editedModel(tool.data);
   if (!model) return;
-  const ofxVec2f pos = mouse - tool.offset;
+  const ofxVec2f pos = tool.levelPoint(mouse);
   level.modelRefs.push_back(warping ? ModelRef{model->guid, pos, true, tool.mapId, tool.receiverId}
                                     : ModelRef{model->guid, pos, false, "", ""});
 }
 
 void placeGravityPoint(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
-  level.gravityPoints.push_back(mouse - tool.offset);
+  level.gravityPoints.push_back(tool.levelPoint(mouse));
 }
 
 // What a press and release makes, by the key held at the press; any other
@@ -81,6 +84,11 @@ const Placement placements[] = {
 };
 
 int randomAlpha(float lo, float hi) { return ofTruncateToInt(ofRandom(lo, hi)); }
+
+template <typename T>
+void eraseIndex(std::vector<T>& list, size_t index) {
+  list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+}
 }  // namespace
 
 void LevelTool::update(const InputState& current, const InputState& previous) {
@@ -94,7 +102,7 @@ void LevelTool::update(const InputState& current, const InputState& previous) {
   }
   if (current.keyHome) resetOffset();
   if (data) data->update(true, false);
-  if (current.lastKey == KEY_DELETE) deleteAt(mouseOf(current) - offset);
+  if (current.lastKey == KEY_DELETE) deleteAt(levelPoint(mouseOf(current)));
   if (clickKey == KEY_MOVE) moveGrabbed(mouseOf(current));
   readParameterKeys(current, previous);
   readDrawingKeys(current, previous);
@@ -110,7 +118,7 @@ void LevelTool::readParameterKeys(const InputState& current, const InputState& p
   if (current.lastKey == '$') {
     askWord(prompt, "map id: ", [this](const std::string& word) { mapId = word; });
   }
-  if (current.key5) pickReceiverId(mouseOf(current) - offset);
+  if (current.key5) pickReceiverId(levelPoint(mouseOf(current)));
   if (current.lastKey == '%') {
     askWord(prompt, "receiver id: ", [this](const std::string& word) { receiverId = word; });
   }
@@ -122,7 +130,7 @@ void LevelTool::readDrawingKeys(const InputState& current, const InputState& pre
     if (keyHeld(current, row.key)) warpType = row.type;
   }
   stepColor(current, color);
-  if (current.keyP) pickColor(mouseOf(current) - offset);
+  if (current.keyP) pickColor(levelPoint(mouseOf(current)));
   if (wentDown(current.keyR, previous.keyR)) rainbow = !rainbow;
 }
 
@@ -146,7 +154,7 @@ void LevelTool::mouseReleased(const InputState& current, const InputState&) {
 
 void LevelTool::grabAt(const ofxVec2f& mouse) {
   const Level* level = editedLevel(data);
-  if (level && grip.grab(*level, mouse - offset)) grip.owner = data->currentLevel;
+  if (level && grip.grab(*level, levelPoint(mouse))) grip.owner = data->currentLevel;
 }
 
 // Only in the level it was grabbed in: another level may have been chosen
@@ -154,7 +162,7 @@ void LevelTool::grabAt(const ofxVec2f& mouse) {
 void LevelTool::moveGrabbed(const ofxVec2f& mouse) {
   Level* level = editedLevel(data);
   if (!level || !grip.holding() || grip.owner != data->currentLevel) return;
-  grip.moveTo(*level, mouse - offset);
+  grip.moveTo(*level, levelPoint(mouse));
 }
 
 // Each drag event moves the view by its own step: the difference of the two
@@ -165,18 +173,21 @@ void LevelTool::pan(const InputState& current, const InputState&) {
 
 bool LevelTool::snapToWallEnd(ofxVec2f screenPoint, ofxVec2f& out) const {
   const Level* level = editedLevel(data);
-  return level && findWallEnd(level->walls, screenPoint - offset, out);
+  return level && findWallEnd(level->walls, levelPoint(screenPoint), out);
 }
 
 void LevelTool::deleteAt(ofxVec2f p) {
   Level* level = editedLevel(data);
   if (!level) return;
-  auto nearP = [&](const ofxVec2f& point) { return isNear(point, p); };
-  if (eraseWallAt(level->walls, p)) return;
-  if (eraseFirst(level->warps, [&](const Warp& w) { return strictlyInside(w.rect, p); })) return;
-  if (eraseFirst(level->receivers, [&](const Receiver& r) { return nearP(r.pos); })) return;
-  if (eraseFirst(level->modelRefs, [&](const ModelRef& r) { return nearP(r.pos); })) return;
-  eraseFirst(level->gravityPoints, nearP);
+  const Picked picked = pickAt(*level, p);
+  switch (picked.kind) {
+    case MoveGrip::Kind::wallEnd: eraseIndex(level->walls, picked.index); break;
+    case MoveGrip::Kind::zone: eraseIndex(level->warps, picked.index); break;
+    case MoveGrip::Kind::receiver: eraseIndex(level->receivers, picked.index); break;
+    case MoveGrip::Kind::modelRef: eraseIndex(level->modelRefs, picked.index); break;
+    case MoveGrip::Kind::gravityPoint: eraseIndex(level->gravityPoints, picked.index); break;
+    default: break;
+  }
 }
 
 void LevelTool::pickColor(ofxVec2f p) {
@@ -202,12 +213,23 @@ void LevelTool::advanceRainbow() { editor::advanceRainbow(color); }
 
 void LevelTool::resetOffset() { offset = ofxVec2f(0, 0); }
 
+ofxVec2f LevelTool::origin() const {
+  return Game::playAreaOrigin(ofGetWidth(), ofGetHeight()) + offset;
+}
+
+ofxVec2f LevelTool::levelPoint(const ofxVec2f& screenPoint) const { return screenPoint - origin(); }
+
+void LevelTool::showAt(const ofxVec2f& point, const ofxVec2f& screenPoint) {
+  offset += screenPoint - point - origin();
+}
+
 void LevelTool::draw(const InputState& current) {
   const ofxVec2f mouse = mouseOf(current);
   ofSetupScreen();
   drawPreview(mouse);
   if (clickKey == 'z') drawIntersectionTest(mouse);
-  ofTranslate(offset.x, offset.y, 0);
+  const ofxVec2f levelOrigin = origin();
+  ofTranslate(levelOrigin.x, levelOrigin.y, 0);
   shownData(data).draw(true);
   ofxVec2f end;
   if (snapToWallEnd(mouse, end)) drawSnapMark(end);

@@ -19,7 +19,8 @@ class StatusLine;
 class LevelTool {
  public:
   void update(const InputState& current, const InputState& previous);
-  // Screen coordinates; the level is shown shifted by offset.
+  // Screen coordinates; the level is shown where the game shows it, moved
+  // by offset.
   void draw(const InputState& current);
   void mousePressed(const InputState& current, const InputState& previous);
   // Places what the key held at the press makes.
@@ -29,8 +30,8 @@ class LevelTool {
 
   // The first wall end (level coordinates) near a screen point.
   bool snapToWallEnd(ofxVec2f screenPoint, ofxVec2f& out) const;
-  // Removes one element at level point p: a wall end, else a zone around p,
-  // else a receiver, a model reference or a gravity point.
+  // Removes the one element at level point p that a 'v' drag would move
+  // (pickAt): a point near p before the smallest zone around p.
   void deleteAt(ofxVec2f p);
   // The colour of the last wall with an end near p becomes the drawing colour.
   void pickColor(ofxVec2f p);
@@ -39,12 +40,19 @@ class LevelTool {
   void pickReceiverId(ofxVec2f p);
   void advanceRainbow();
   void resetOffset();
+  // The screen position of the level origin: where the game draws it in
+  // the window, moved by offset.
+  ofxVec2f origin() const;
+  // The level point under a screen point.
+  ofxVec2f levelPoint(const ofxVec2f& screenPoint) const;
+  // Pans the view so that the level point shows at the screen point.
+  void showAt(const ofxVec2f& point, const ofxVec2f& screenPoint);
 
   LevelData* data = nullptr;  // not owned
   Prompt* prompt = nullptr;  // not owned; where words are asked for
   StatusLine* status = nullptr;  // not owned; where what became of an edit is said
   bool paramsHidden = false;
-  ofxVec2f offset;  // screen position of the level origin
+  ofxVec2f offset;  // how far the view is panned from where the game shows the level
   int clickKey = -1;  // lastKey at the left press; -1 while no click is in progress
   bool rainbow = false;
   std::string mapId;  // target level guid or command word of new zones

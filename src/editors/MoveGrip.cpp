@@ -38,6 +38,48 @@ bool findNear(const std::vector<T>& list, const ofxVec2f& p, Point point, size_t
   return false;
 }
 
+// The first wall, in list order, with an end near p, and which end.
+bool findEnd(const std::vector<Wall>& walls, const ofxVec2f& p, size_t& index, bool& second) {
+  for (size_t i = 0; i < walls.size(); ++i) {
+    for (bool end : {false, true}) {
+      if (!isNear(endOf(walls[i], end), p)) continue;
+      index = i;
+      second = end;
+      return true;
+    }
+  }
+  return false;
+}
+
+// The smallest zone p lies inside; the first of equal ones.
+bool findSmallestZone(const std::vector<Warp>& zones, const ofxVec2f& p, size_t& index) {
+  bool found = false;
+  for (size_t i = 0; i < zones.size(); ++i) {
+    const ofRectangle& r = zones[i].rect;
+    if (!strictlyInside(r, p)) continue;
+    const ofRectangle& best = zones[index].rect;
+    if (found && r.width * r.height >= best.width * best.height) continue;
+    index = i;
+    found = true;
+  }
+  return found;
+}
+
+// Where the picked thing stands: a zone by its top left corner.
+ofxVec2f placeOf(const Level& level, const Picked& picked) {
+  switch (picked.kind) {
+    case MoveGrip::Kind::wallEnd: return endOf(level.walls[picked.index], picked.secondEnd);
+    case MoveGrip::Kind::zone: {
+      const ofRectangle& r = level.warps[picked.index].rect;
+      return ofxVec2f(r.x, r.y);
+    }
+    case MoveGrip::Kind::receiver: return level.receivers[picked.index].pos;
+    case MoveGrip::Kind::modelRef: return level.modelRefs[picked.index].pos;
+    case MoveGrip::Kind::gravityPoint: return level.gravityPoints[picked.index];
+    default: return ofxVec2f();
+  }
+}
+
 // The held point of a list, left alone when it is gone (deleted or undone
 // during the drag).
 template <typename T, typename Point>
@@ -46,45 +88,41 @@ void movePoint(std::vector<T>& list, size_t index, const ofxVec2f& to, Point poi
 }
 }  // namespace
 
+Picked pickAt(const Level& level, const ofxVec2f& p) {
+  using Kind = MoveGrip::Kind;
+  Picked found;
+  size_t& i = found.index;
+  if (findEnd(level.walls, p, i, found.secondEnd)) {
+    found.kind = Kind::wallEnd;
+  } else if (findNear(level.receivers, p, [](auto& r) { return r.pos; }, i)) {
+    found.kind = Kind::receiver;
+  } else if (findNear(level.modelRefs, p, [](auto& r) { return r.pos; }, i)) {
+    found.kind = Kind::modelRef;
+  } else if (findNear(level.gravityPoints, p, [](auto& g) { return g; }, i)) {
+    found.kind = Kind::gravityPoint;
+  } else if (findSmallestZone(level.warps, p, i)) {
+    found.kind = Kind::zone;
+  }
+  return found;
+}
+
 bool MoveGrip::grab(const Level& level, const ofxVec2f& p) {
   *this = MoveGrip();
-  if (grabWallEnd(level.walls, p)) return true;
+  const Picked picked = pickAt(level, p);
+  kind = picked.kind;
+  index = picked.index;
+  secondEnd = picked.secondEnd;
+  from = placeOf(level, picked);
   press = p;
-  for (size_t i = 0; i < level.warps.size() && kind == Kind::none; ++i) {
-    if (!strictlyInside(level.warps[i].rect, p)) continue;
-    kind = Kind::zone;
-    index = i;
-    from = ofxVec2f(level.warps[i].rect.x, level.warps[i].rect.y);
-  }
-  if (kind == Kind::none && findNear(level.receivers, p, [](auto& r) { return r.pos; }, index)) {
-    kind = Kind::receiver;
-    from = level.receivers[index].pos;
-  }
-  if (kind == Kind::none && findNear(level.modelRefs, p, [](auto& r) { return r.pos; }, index)) {
-    kind = Kind::modelRef;
-    from = level.modelRefs[index].pos;
-  }
-  if (kind == Kind::none && findNear(level.gravityPoints, p, [](auto& g) { return g; }, index)) {
-    kind = Kind::gravityPoint;
-    from = level.gravityPoints[index];
-  }
   return holding();
 }
 
 bool MoveGrip::grabWallEnd(const std::vector<Wall>& walls, const ofxVec2f& p) {
-  kind = Kind::none;
-  for (size_t i = 0; i < walls.size(); ++i) {
-    for (bool second : {false, true}) {
-      if (!isNear(endOf(walls[i], second), p)) continue;
-      kind = Kind::wallEnd;
-      index = i;
-      secondEnd = second;
-      from = endOf(walls[i], second);
-      press = p;
-      return true;
-    }
-  }
-  return false;
+  kind = findEnd(walls, p, index, secondEnd) ? Kind::wallEnd : Kind::none;
+  if (!holding()) return false;
+  from = endOf(walls[index], secondEnd);
+  press = p;
+  return true;
 }
 
 void MoveGrip::moveTo(Level& level, const ofxVec2f& p) const {

@@ -4,12 +4,12 @@
 #include "framework/ofAppRunner.h"
 #include "framework/ofGraphics.h"
 
-// The level tool shows the level shifted by its offset, so the point under
-// the mouse is the mouse less the offset, whatever the game's own framing.
+// The level tool shows the level where the game does when it is not
+// panned, so the ship then starts right under the mouse.
 bool PlayFromHere::start(Game& game, const LevelData& data, const LevelTool& tool,
                          const InputState& input) {
   if (!game.start(data)) return false;
-  game.pos = editor::mouseOf(input) - tool.offset;
+  game.pos = tool.levelPoint(editor::mouseOf(input));
   running = true;
   return true;
 }

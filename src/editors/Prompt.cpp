@@ -1,9 +1,9 @@
 #include "editors/Prompt.h"
 
 #include <cstdio>
-#include <sstream>
 
 #include "framework/InputState.h"
+#include "framework/Latin1Text.h"
 #include "framework/ofAppRunner.h"
 #include "framework/ofConsole.h"
 #include "framework/ofGraphics.h"
@@ -11,20 +11,30 @@
 
 namespace {
 constexpr int glyphWidth = 8;  // the bitmap font's cell
+// Fits the line of the game's 530 pixel wide window.
+constexpr const char* whatAWordHolds = "refused: letters (accented too), digits, signs, spaces only";
 
-bool typesAChar(int key) { return key > ' ' && key < 127; }
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-std::string firstWord(const std::string& line) {
-  std::istringstream words(line);
-  std::string word;
-  words >> word;
-  return word;
+// Spaces at either end are no part of a word (nor, from the terminal, tabs
+// and the line end).
+std::string trimmed(const std::string& text) {
+  size_t first = 0, last = text.size();
+  while (first < last && isBlank(text[first])) ++first;
+  while (last > first && isBlank(text[last - 1])) --last;
+  return text.substr(first, last - first);
 }
 
-// The end of text that fits in width pixels: the caret stays in view.
+// The end of text that fits in width pixels: the caret stays in view. Cut
+// between characters, never inside one.
 std::string tailThatFits(const std::string& text, float width) {
   const size_t fits = width > 0 ? static_cast<size_t>(width / glyphWidth) : 0;
-  return text.size() <= fits ? text : text.substr(text.size() - fits);
+  size_t start = text.size(), count = 0;
+  while (start > 0 && count < fits) {
+    --start;
+    if ((static_cast<unsigned char>(text[start]) & 0xC0) != 0x80) ++count;
+  }
+  return text.substr(start);
 }
 }  // namespace
 
@@ -33,6 +43,7 @@ bool Prompt::ask(const std::string& question, Answer onAnswer) {
   open = true;
   asked = question;
   text.clear();
+  refusal.clear();
   answer = std::move(onAnswer);
   // Said on the terminal too, for whoever answers there; a line of its own,
   // as the answer may come from the window instead.
@@ -46,13 +57,16 @@ bool Prompt::ask(const std::string& question, Answer onAnswer) {
 bool Prompt::keyPressed(int key) {
   if (!open) return false;
   if (key == KEY_ENTER) {
-    finish(!text.empty());
+    finish(true);
   } else if (key == KEY_ESCAPE) {
     finish(false);
   } else if (key == KEY_BACKSPACE) {
-    if (!text.empty()) text.pop_back();
-  } else if (typesAChar(key)) {
-    text += static_cast<char>(key);
+    popLastCharacter(text);
+  } else if (isLatin1Printable(key)) {
+    appendLatin1(text, key);
+    refusal.clear();
+  } else if (key <= 255 && key != KEY_DELETE) {
+    refuse();
   }
   return true;
 }
@@ -61,9 +75,18 @@ void Prompt::pollTerminal() {
   if (!open) return;
   std::string line;
   if (ofPollConsoleLine(line) != ofConsoleLine::line) return;
-  text = firstWord(line);
-  finish(!text.empty());
+  const std::string word = trimmed(line);
+  if (!isLatin1Word(word)) {
+    refuse();
+    std::printf("%s\n", whatAWordHolds);
+    std::fflush(stdout);
+    return;
+  }
+  text = word;
+  finish(true);
 }
+
+void Prompt::refuse() { refusal = whatAWordHolds; }
 
 // Closed before the answer runs, so that the answer may ask again (which
 // clears text: the answer gets its own copy).
@@ -71,21 +94,23 @@ void Prompt::finish(bool confirmed) {
   open = false;
   Answer run = std::move(answer);
   answer = nullptr;
-  const std::string word = text;
-  if (confirmed && run) run(word);
+  const std::string word = trimmed(text);
+  if (confirmed && !word.empty() && run) run(word);
 }
 
 void Prompt::draw() const {
   if (!open) return;
   const float w = static_cast<float>(ofGetWidth()), y = static_cast<float>(ofGetHeight() / 2);
+  const float height = refusal.empty() ? 22 : 40;  // the note below the word
   ofSetupScreen();
   ofFill();
   ofSetColor(0, 0, 0, 255);
-  ofRect(10, y - 14, w - 20, 22);
+  ofRect(10, y - 14, w - 20, height);
   // The program draws outlines everywhere else.
   ofNoFill();
   ofSetColor(255, 211, 0, 255);
-  ofRect(10, y - 14, w - 20, 22);
-  const float room = w - 30 - glyphWidth * static_cast<float>(asked.size() + 1);
+  ofRect(10, y - 14, w - 20, height);
+  const float room = w - 30 - glyphWidth * static_cast<float>(characterCount(asked) + 1);
   ofDrawBitmapString(asked + tailThatFits(text, room) + "_", 15, y + 2);
+  ofDrawBitmapString(refusal, 15, y + 20);
 }

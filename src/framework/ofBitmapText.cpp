@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "framework/Latin1Text.h"
 #include "framework/ofBitmapFont.h"
 
 namespace {
 constexpr int glyphRows = 14, glyphColumns = 8;
-constexpr int firstCode = 32, lastCode = 127;  // the bytes that draw a glyph
+constexpr int firstCode = 32, lastCode = 255;  // the glyphs that can be drawn
 constexpr float lineStep = 8 * 1.7f;
 
 // Lit pixels of a glyph cell as rectangles that cover each pixel exactly
@@ -70,10 +71,23 @@ const FontBlocks fontBlocks = blocksOfFont();
 
 const GlyphBlocks& blocksFor(int code) { return fontBlocks.glyphs[code - firstCode]; }
 
-// Read as a signed char, 128..255 are negative: only 32..127 draw.
-bool drawsGlyph(char c) {
-  const signed char code = static_cast<signed char>(c);
-  return code >= firstCode;
+// ASCII from the space to DEL, and the Latin-1 letters and signs that
+// UTF-8 spells with two bytes; control codes and any other byte draw
+// nothing and take no room.
+bool drawsGlyph(int code) { return (code >= firstCode && code <= 127) || (code >= 160 && code <= lastCode); }
+
+// Calls draw(code) for each character of text that draws a glyph and
+// newLine() for each '\n', in order.
+template <typename Draw, typename NewLine>
+void eachGlyph(const std::string& text, Draw draw, NewLine newLine) {
+  for (size_t at = 0, length = 0; at < text.size(); at += length) {
+    const int code = latin1At(text, at, length);
+    if (code == '\n') {
+      newLine();
+    } else if (drawsGlyph(code)) {
+      draw(code);
+    }
+  }
 }
 
 // Gathered vertices with a colour each: triangles in window pixels, quads
@@ -224,17 +238,18 @@ void gatherAtRasterPosition(const std::string& text, float x, float y) {
   startBatch(true);
   RasterPosition pen = rasterPosition(x, y);
   float lineOffset = 0;
-  for (const char c : text) {
-    if (c == '\n') {
-      lineOffset += lineStep;
-      pen = rasterPosition(x, y + static_cast<int>(lineOffset));
-    } else if (drawsGlyph(c)) {
-      // An invalid raster position draws nothing until the next line.
-      if (!pen.valid) continue;
-      addGlyphAt(pen, static_cast<unsigned char>(c));
-      pen.x += glyphColumns;
-    }
-  }
+  eachGlyph(
+      text,
+      [&](int code) {
+        // An invalid raster position draws nothing until the next line.
+        if (!pen.valid) return;
+        addGlyphAt(pen, code);
+        pen.x += glyphColumns;
+      },
+      [&] {
+        lineOffset += lineStep;
+        pen = rasterPosition(x, y + static_cast<int>(lineOffset));
+      });
 }
 
 void gatherInModelView(const std::string& text, float x, float y) {
@@ -242,16 +257,17 @@ void gatherInModelView(const std::string& text, float x, float y) {
   float color[4];
   glGetFloatv(GL_CURRENT_COLOR, color);
   float left = x, baseline = y, lineOffset = 0;
-  for (const char c : text) {
-    if (c == '\n') {
-      lineOffset += lineStep;
-      left = x;
-      baseline = y + static_cast<int>(lineOffset);
-    } else if (drawsGlyph(c)) {
-      addGlyphPixels(static_cast<unsigned char>(c), left, baseline, color);
-      left += glyphColumns;
-    }
-  }
+  eachGlyph(
+      text,
+      [&](int code) {
+        addGlyphPixels(code, left, baseline, color);
+        left += glyphColumns;
+      },
+      [&] {
+        lineOffset += lineStep;
+        left = x;
+        baseline = y + static_cast<int>(lineOffset);
+      });
 }
 
 bool gathered() { return vertexCount > 0; }

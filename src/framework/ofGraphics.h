@@ -56,7 +56,9 @@ void ofScale(float x, float y, float z = 1);
 void ofRotate(float degrees);
 
 // Text in the 8x14 bitmap font, baseline at (x, y); a newline starts the next
-// line 13.6 units lower (truncated); bytes outside 32..127 are skipped.
+// line 13.6 units lower (truncated). Bytes 32..127 draw their glyph, and so
+// do the Latin-1 letters and signs (160..255) spelt in UTF-8; control codes
+// and other bytes are skipped.
 void ofDrawBitmapString(const std::string& text, float x, float y);
 
 // Draws what has been gathered so far (held drawing, bitmap text, lines, in

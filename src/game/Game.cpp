@@ -68,6 +68,10 @@ ofxVec2f Game::startingPlace(const Level& level) {
   return place;
 }
 
+ofxVec2f Game::playAreaOrigin(int width, int height) {
+  return ofxVec2f(static_cast<float>(width / 2 - 240), static_cast<float>(height / 2 - 160));
+}
+
 bool Game::update(const InputState& current, const InputState& previous) {
   frameReport = FrameReport();
   if (current.keyF) {
@@ -164,7 +168,8 @@ void Game::reportState() {
 void Game::setupLevelFrame() {
   ofSetupScreen();
   ofRotate(shakeAngle);
-  ofTranslate(static_cast<float>(ofGetWidth() / 2 - 240), static_cast<float>(ofGetHeight() / 2 - 160), 0);
+  const ofxVec2f origin = playAreaOrigin(ofGetWidth(), ofGetHeight());
+  ofTranslate(origin.x, origin.y, 0);
   ofTranslate(shakeOffset.x, shakeOffset.y, 0);
 }
 

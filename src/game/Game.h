@@ -50,6 +50,9 @@ class Game {
   bool hitsWalls(float x1, float y1, float x2, float y2) const;
   // Where a run in level begins: its last "spawner", else (100, 100).
   static ofxVec2f startingPlace(const Level& level);
+  // Where the level origin is drawn in a window of that size (pixels): the
+  // 480 by 320 play area the levels are made for, centred by whole pixels.
+  static ofxVec2f playAreaOrigin(int width, int height);
 
   // Zones and model events.
   void scanZones();

@@ -138,6 +138,11 @@ const ZoneCommand* commandOf(const std::string& text) {
 
 bool isZoneCommand(const std::string& text) { return commandOf(text) != nullptr; }
 
+bool marksCheckpoint(const Warp& zone) {
+  const ZoneCommand* command = commandOf(zone.level);
+  return command && command->run == mark;
+}
+
 bool startsSong(const Warp& zone) {
   const ZoneCommand* command = commandOf(zone.level);
   return command && (command->run == startSong || command->run == switchSong);

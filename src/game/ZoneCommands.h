@@ -11,6 +11,10 @@ struct Warp;
 // read as the guid of a level to warp to.
 bool isZoneCommand(const std::string& text);
 
+// The zone's command marks the checkpoint: a death respawns at the receiver
+// of its level that the zone's id names.
+bool marksCheckpoint(const Warp& zone);
+
 // The zone's command starts a song ("song" fades the track playing out
 // first, "songAtFull" switches at once).
 bool startsSong(const Warp& zone);

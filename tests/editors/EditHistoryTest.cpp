@@ -236,6 +236,7 @@ struct History : AppFixture {
   void SetUp() override {
     AppFixture::SetUp();
     tap('e');
+    app->levelTool.showAt(ofxVec2f(0, 0), ofxVec2f(0, 0));  // level points are window points
   }
   std::string saved() { return savedFile(scratch, app->editData); }
   size_t steps() const { return app->editor.history.undoCount(); }

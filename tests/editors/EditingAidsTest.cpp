@@ -23,7 +23,7 @@ LevelData twoLevels() {
   data.addLevel();
   data.levels[1].guid = "b";
   data.levels[1].receivers = {Receiver{ofxVec2f(10, 10), "in"}};
-  data.levels[1].warps = {zone(280, 180, 40, 40, "finish_it")};
+  data.levels[1].warps = {zone(280, 180, 40, 40, "finish_it"), zone(0, 0, 40, 40, "mark", "in")};
   data.levels[1].modelRefs = {ModelRef{"ghost", ofxVec2f(300, 200), false, "", ""}};
   data.currentLevel = 0;
   return data;
@@ -55,8 +55,9 @@ TEST_F(EditingAids, F3ListsTheFindingsAndEnterShowsThePlaceInTheLevelTool) {
   EXPECT_EQ(app->editor.mode, 1);
   EXPECT_EQ(app->editData.currentLevel, 1);
   // The reference at (300, 200) in the middle of the 530 by 370 window.
-  EXPECT_EQ(app->levelTool.offset.x, -35);
-  EXPECT_EQ(app->levelTool.offset.y, -15);
+  const ofxVec2f middle = app->levelTool.levelPoint(ofxVec2f(265, 185));
+  EXPECT_EQ(middle.x, 300);
+  EXPECT_EQ(middle.y, 200);
 
   tap(257);  // F1: the modeling tool, whose list leads to the level tool too
   ASSERT_EQ(app->editor.mode, 2);
@@ -68,7 +69,7 @@ TEST_F(EditingAids, F3ListsTheFindingsAndEnterShowsThePlaceInTheLevelTool) {
 }
 
 TEST_F(EditingAids, EnterOnAFindingAboutTheWholeSetMovesNothing) {
-  edited(1).warps.clear();  // no finish anywhere
+  edited(1).warps.erase(edited(1).warps.begin());  // no finish anywhere
   edited(1).modelRefs.clear();
   app->levelTool.offset = ofxVec2f(3, 4);
   tap(257);
@@ -130,10 +131,12 @@ TEST_F(EditingAids, GFliesAFreshCopyFromTheMouseAndGGoesBackToTheSameView) {
   ASSERT_EQ(app->editor.mode, 0);
   EXPECT_FALSE(window.cursorShown);
   EXPECT_EQ(app->game.levelData->currentLevel, 1);
-  EXPECT_TRUE(app->game.levelData->levels[1].warps.size() == 1u) << "the shake zone fired in the copy";
-  EXPECT_EQ(edited(1).warps.size(), 2u);
-  EXPECT_NEAR(app->game.pos.x, 180, 1);
-  EXPECT_NEAR(app->game.pos.y, 140, 1);
+  EXPECT_TRUE(app->game.levelData->levels[1].warps.size() == 2u) << "the shake zone fired in the copy";
+  EXPECT_EQ(edited(1).warps.size(), 3u);
+  // The mouse less the pan and the (25, 25) where the game shows the level
+  // origin: the ship starts right under the mouse.
+  EXPECT_NEAR(app->game.pos.x, 155, 1);
+  EXPECT_NEAR(app->game.pos.y, 115, 1);
 
   update(10);
   tap('g');
@@ -166,7 +169,7 @@ TEST_F(EditingAids, GWithoutALevelStaysInTheLevelToolAndSaysWhy) {
 
 TEST_F(EditingAids, TheEndOfARunFromHereReturnsToTheLevelTool) {
   app->editData.currentLevel = 1;
-  mouseAt(300, 200);  // inside the finish
+  mouseAt(325, 225);  // over the finish, shown where the game shows it
   tap('g');
   ASSERT_EQ(app->editor.mode, 0);
   ASSERT_TRUE(app->game.finishing);

@@ -28,19 +28,22 @@ ModelRef placed(const std::string& guid, float x, float y) {
 }
 
 // Two levels with nothing wrong: a start, a checkpoint, a jump inside the
-// level, a warp to the second level and a finish there.
+// level, a warping model and a warp to the second level, which arrives in a
+// checkpoint zone there, and a finish.
 LevelData cleanSet() {
   LevelData data;
   data.models[0].guid = "spawner";
+  data.addModel();
+  data.models[1].guid = "portal";
   data.levels[0].guid = "a";
   data.levels[0].receivers = {Receiver{ofxVec2f(30, 40), "start"}};
-  data.levels[0].modelRefs = {placed("spawner", 50, 50)};
+  data.levels[0].modelRefs = {placed("spawner", 50, 50), ModelRef{"portal", ofxVec2f(60, 60), true, "b", "in"}};
   data.levels[0].warps = {zone(100, 100, "b", "in"), zone(0, 0, "mark", "start"),
                           zone(200, 0, "this", "start"), zone(0, 200, "song", "cave")};
   data.addLevel();
   data.levels[1].guid = "b";
   data.levels[1].receivers = {Receiver{ofxVec2f(10, 10), "in"}};
-  data.levels[1].warps = {zone(300, 300, "finish_it")};
+  data.levels[1].warps = {zone(0, 5, "mark", "in"), zone(300, 300, "finish_it")};
   return data;
 }
 
@@ -81,7 +84,18 @@ TEST_F(LevelChecks, EachFaultIsFoundOnceWithItsLevelAndPlace) {
        "spawner", 0, ofxVec2f(240, 160)},
       {"a level no warp leads into, without a spawner", [](LevelData& d) { d.addLevel(); },
        "spawner", 2, ofxVec2f(240, 160)},
-      {"no finish anywhere", [](LevelData& d) { d.levels[1].warps.clear(); }, "finish", -1, ofxVec2f(0, 0)},
+      {"no finish anywhere", [](LevelData& d) { d.levels[1].warps.pop_back(); }, "finish", -1,
+       ofxVec2f(0, 0)},
+      {"a checkpoint without its receiver", [](LevelData& d) { d.levels[0].warps[1].id = "gone"; },
+       "receiver", 0, ofxVec2f(10, 5)},
+      {"a warping model to no level", [](LevelData& d) { d.levels[0].modelRefs[1].level = "c"; },
+       "model warp", 0, ofxVec2f(60, 60)},
+      {"a warp arriving outside every checkpoint zone", [](LevelData& d) { d.levels[1].warps[0].rect.x = 20; },
+       "arrival", 1, ofxVec2f(10, 10)},
+      {"a warp arriving on a checkpoint zone's edge", [](LevelData& d) { d.levels[1].warps[0].rect.x = 10; },
+       "arrival", 1, ofxVec2f(10, 10)},
+      {"a warp arriving in a zone of another command", [](LevelData& d) { d.levels[1].warps[0].level = "shake"; },
+       "arrival", 1, ofxVec2f(10, 10)},
   };
   for (const Case& c : cases) {
     LevelData data = cleanSet();
@@ -101,7 +115,7 @@ TEST_F(LevelChecks, ALevelAWarpLeadsIntoNeedsNoSpawner) {
   LevelData data = cleanSet();
   ASSERT_FALSE(data.levels[1].hasModelRef("spawner"));
   EXPECT_TRUE(checkLevels(data).empty());
-  data.levels[0].warps[0].level = "mark";  // the only warp into "b" gone
+  data.levels[0].warps[0].level = "trigger";  // the only warp into "b" gone
   ASSERT_EQ(checkLevels(data).size(), 1u);
   EXPECT_STREQ(checkLevels(data)[0].check, "spawner");
 }

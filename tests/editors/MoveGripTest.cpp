@@ -77,7 +77,7 @@ TEST_F(MoveInLevel, VDragMovesTheThingUnderThePressByTheDistanceDragged) {
   };
   for (const Case& c : cases) {
     data.levels[0] = placedLevel();
-    tool.offset = c.offset;
+    tool.showAt(ofxVec2f(0, 0), c.offset);
     Level expected = placedLevel();
     c.expect(expected);
     moveDrag(c.x1, c.y1, c.x2, c.y2);
@@ -87,8 +87,82 @@ TEST_F(MoveInLevel, VDragMovesTheThingUnderThePressByTheDistanceDragged) {
   }
 }
 
+// A zone drawn round the things it works with: the start zone round the
+// spawner, a checkpoint zone round its receiver inside it, with a gravity
+// point, and a smaller zone inside the checkpoint zone.
+Level zonedLevel() {
+  Level level;
+  level.guid = "zoned";
+  level.warps = {Warp{ofRectangle(0, 0, 400, 300), "song", "cave", "u"},
+                 Warp{ofRectangle(100, 100, 100, 100), "mark", "a", "u"},
+                 Warp{ofRectangle(160, 160, 20, 20), "shake", "500", "u"}};
+  level.receivers = {Receiver{ofxVec2f(130, 130), "a"}};
+  level.modelRefs = {ModelRef{"spawner", ofxVec2f(50, 250), false, "", ""}};
+  level.gravityPoints = {ofxVec2f(170, 120)};
+  level.walls = {Wall(300, 50, 350, 50, 1, 2, 3, WALL_SOLID)};
+  return level;
+}
+
+TEST_F(MoveInLevel, MoveAndDeleteTakeAPointBeforeTheZonesAroundItAndTheSmallestZoneFirst) {
+  struct Case {
+    const char* name;
+    int x, y;  // the mouse, in the level's frame
+    MoveGrip::Kind kind;
+    size_t index;
+  };
+  using Kind = MoveGrip::Kind;
+  const Case cases[] = {
+      {"the receiver of a checkpoint zone", 131, 129, Kind::receiver, 0},
+      {"the spawner in the start zone", 52, 251, Kind::modelRef, 0},
+      {"a gravity point in a checkpoint zone", 170, 122, Kind::gravityPoint, 0},
+      {"a wall end in the start zone", 349, 51, Kind::wallEnd, 0},
+      {"the smallest of three zones", 170, 170, Kind::zone, 2},
+      {"the checkpoint zone around no point", 150, 180, Kind::zone, 1},
+      {"the start zone alone", 300, 250, Kind::zone, 0},
+  };
+  for (const Case& c : cases) {
+    // Moved 10 to the right: only the thing picked moves.
+    data.levels[0] = zonedLevel();
+    tool.showAt(ofxVec2f(0, 0), ofxVec2f(0, 0));
+    moveDrag(c.x, c.y, c.x + 10, c.y);
+    const Level moved = data.levels[0];
+    // Deleted: only the thing picked goes.
+    data.levels[0] = zonedLevel();
+    current.moveMouse(c.x, c.y);
+    quickTap(KEY_DELETE);
+    const Level deleted = data.levels[0];
+    const Level before = zonedLevel();
+    Level expectMoved = before, expectDeleted = before;
+    switch (c.kind) {
+      case Kind::receiver:
+        expectMoved.receivers[c.index].pos.x += 10;
+        expectDeleted.receivers.erase(expectDeleted.receivers.begin());
+        break;
+      case Kind::modelRef:
+        expectMoved.modelRefs[c.index].pos.x += 10;
+        expectDeleted.modelRefs.erase(expectDeleted.modelRefs.begin());
+        break;
+      case Kind::gravityPoint:
+        expectMoved.gravityPoints[c.index].x += 10;
+        expectDeleted.gravityPoints.erase(expectDeleted.gravityPoints.begin());
+        break;
+      case Kind::wallEnd:
+        expectMoved.walls[c.index].z += 10;
+        expectDeleted.walls.erase(expectDeleted.walls.begin());
+        break;
+      default:
+        expectMoved.warps[c.index].rect.x += 10;
+        expectDeleted.warps.erase(expectDeleted.warps.begin() + static_cast<long>(c.index));
+        break;
+    }
+    EXPECT_TRUE(sameContent(moved, expectMoved)) << c.name << ": moved";
+    EXPECT_TRUE(sameContent(deleted, expectDeleted)) << c.name << ": deleted";
+  }
+}
+
 TEST_F(MoveInLevel, ALevelChosenDuringTheDragIsLeftAlone) {
   data.levels = {placedLevel(), placedLevel()};
+  tool.showAt(ofxVec2f(0, 0), ofxVec2f(0, 0));
   current.pressKey(KEY_MOVE);
   current.pressButton(0, 150, 250);
   tool.mousePressed(current, previous);

@@ -45,8 +45,16 @@ TEST_F(PromptTest, TypedKeysEditTheLineAndEnterOrEscapeEndIt) {
       {"Backspace", {'d', 'o', 'x', backspace, 'c', 'k', KEY_ENTER}, "dock"},
       {"Backspace on nothing", {backspace, 'a', KEY_ENTER}, "a"},
       {"everything rubbed out", {'a', backspace, KEY_ENTER}, nullptr},
-      {"one word: spaces are not typed", {'f', ' ', 'u', KEY_ENTER}, "fu"},
-      {"special keys type nothing", {KEY_F1, KEY_LEFT, KEY_HOME, '$', KEY_ENTER}, "$"},
+      {"spaces between letters are kept", {'f', ' ', 'u', KEY_ENTER}, "f u"},
+      {"spaces at the ends are not", {' ', 'f', ' ', ' ', KEY_ENTER}, "f"},
+      {"spaces alone cancel", {' ', ' ', KEY_ENTER}, nullptr},
+      {"Latin-1 letters kept as UTF-8", {'c', 'a', 'f', 233, '-', 252, 'b', 'e', 'r', KEY_ENTER},
+       "caf\xC3\xA9-\xC3\xBC" "ber"},
+      {"Latin-1 signs", {163, '5', ' ', 191, 160, 255, KEY_ENTER}, "\xC2\xA3" "5 \xC2\xBF\xC2\xA0\xC3\xBF"},
+      {"Backspace takes a whole accented letter", {'a', 223, backspace, 'b', KEY_ENTER}, "ab"},
+      {"signs the file escapes", {'&', '<', '"', '\'', '>', KEY_ENTER}, "&<\"'>"},
+      {"a tab or a control key is refused", {'a', '\t', 19, 133, 'b', KEY_ENTER}, "ab"},
+      {"special keys type nothing", {KEY_F1, KEY_LEFT, KEY_HOME, KEY_DELETE, '$', KEY_ENTER}, "$"},
   };
   for (const Case& c : cases) {
     answers.clear();
@@ -95,9 +103,14 @@ TEST_F(PromptTest, ALineOnTheTerminalAnswersButItsEndCancelsNothing) {
   };
   const Case cases[] = {
       {"rock\n", {"rock"}, false},
-      {"  rock boom \r\n", {"rock"}, false},
+      {"  rock boom \r\n", {"rock boom"}, false},
+      {"\tcaf\xC3\xA9 \xC3\xBC" "ber\n", {"caf\xC3\xA9 \xC3\xBC" "ber"}, false},
       {"\n", {}, false},  // an empty line cancels
       {"", {}, true},     // the end of input does not
+      // What the window could not type is refused, and the question stays.
+      {"rock\tboom\n", {}, true},
+      {"caf\xE9\n", {}, true},         // Latin-1 bytes, not UTF-8
+      {"\xC5\x82\xC3\xB3" "d\xC5\xBA\n", {}, true},  // letters beyond Latin-1
   };
   for (const Case& c : cases) {
     answers.clear();
@@ -105,11 +118,34 @@ TEST_F(PromptTest, ALineOnTheTerminalAnswersButItsEndCancelsNothing) {
     terminal.str(c.typed);
     ask();
     prompt.keyPressed('w');
+    testing::internal::CaptureStdout();
     prompt.pollTerminal();
     prompt.pollTerminal();
+    const std::string said = testing::internal::GetCapturedStdout();
+    const bool refused = c.open && *c.typed;
+    EXPECT_EQ(said.empty(), !refused) << c.typed;
+    EXPECT_EQ(prompt.note().empty(), !refused) << c.typed;
     EXPECT_EQ(answers, c.answers) << c.typed;
     EXPECT_EQ(prompt.isOpen(), c.open) << c.typed;
     if (prompt.isOpen()) type({KEY_ENTER});  // the window answers after all
     EXPECT_EQ(answers.size(), c.open ? 1u : c.answers.size()) << c.typed;
   }
+}
+
+// The line says what a word may hold after a refusal, until a character is
+// typed or another question asked.
+TEST_F(PromptTest, ARefusedKeyIsSaidOnTheLine) {
+  ask();
+  type({'a'});
+  EXPECT_EQ(prompt.note(), "");
+  type({'\t'});
+  EXPECT_EQ(prompt.note(), "refused: letters (accented too), digits, signs, spaces only");
+  EXPECT_EQ(prompt.typed(), "a");
+  type({backspace});
+  EXPECT_NE(prompt.note(), "") << "rubbing out is no character";
+  type({233});
+  EXPECT_EQ(prompt.note(), "");
+  type({'\t', KEY_ESCAPE});
+  ask();
+  EXPECT_EQ(prompt.note(), "");
 }

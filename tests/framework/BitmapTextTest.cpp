@@ -21,6 +21,29 @@ using DrawText = void (*)(const std::string& text, float x, float y);
 
 void noText(const std::string&, float, float) {}
 
+// The characters of UTF-8 text up to 255: a byte below 128 is itself, 0xC2
+// or 0xC3 and a continuation byte make one of 128..255, and any other byte
+// is -1.
+std::vector<int> codesOf(const std::string& text) {
+  std::vector<int> codes;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char b = static_cast<unsigned char>(text[i]);
+    const unsigned char next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    if (b < 0x80) {
+      codes.push_back(b);
+    } else if ((b == 0xC2 || b == 0xC3) && (next & 0xC0) == 0x80) {
+      codes.push_back((b & 0x1F) << 6 | (next & 0x3F));
+      ++i;
+    } else {
+      codes.push_back(-1);
+    }
+  }
+  return codes;
+}
+
+// ASCII from the space on and the Latin-1 letters and signs have glyphs.
+bool drawn(int code) { return (code >= 32 && code < 128) || code >= 160; }
+
 // At pixel scale 1: one glBitmap per character from GL's raster position.
 void glBitmapText(const std::string& text, float x, float y) {
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
@@ -32,13 +55,12 @@ void glBitmapText(const std::string& text, float x, float y) {
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glRasterPos2f(x, y);
   float lineOffset = 0;
-  for (const char c : text) {
-    const signed char code = static_cast<signed char>(c);
+  for (const int code : codesOf(text)) {
     if (code == '\n') {
       lineOffset += 8 * 1.7f;
       glRasterPos2f(x, y + static_cast<int>(lineOffset));
-    } else if (code >= 32) {
-      glBitmap(8, 14, 0, 3, 8, 0, ofBitmapFontGlyphs[static_cast<unsigned char>(code)] + 1);
+    } else if (drawn(code)) {
+      glBitmap(8, 14, 0, 3, 8, 0, ofBitmapFontGlyphs[code] + 1);
     }
   }
   glPopClientAttrib();
@@ -47,14 +69,13 @@ void glBitmapText(const std::string& text, float x, float y) {
 // On a screen shown larger: one quad per lit pixel, one draw per glyph.
 void glyphQuadText(const std::string& text, float x, float y) {
   float left = x, baseline = y, lineOffset = 0;
-  for (const char c : text) {
-    const signed char code = static_cast<signed char>(c);
+  for (const int code : codesOf(text)) {
     if (code == '\n') {
       lineOffset += 8 * 1.7f;
       left = x;
       baseline = y + static_cast<int>(lineOffset);
-    } else if (code >= 32) {
-      const unsigned char* rows = ofBitmapFontGlyphs[static_cast<unsigned char>(code)] + 1;
+    } else if (drawn(code)) {
+      const unsigned char* rows = ofBitmapFontGlyphs[code] + 1;
       std::vector<float> quads;
       for (int r = 0; r < 14; ++r) {
         const float top = baseline + 2 - r;
@@ -97,6 +118,12 @@ void severalStrings(DrawText text) {
 void newlines(DrawText text) { text("first\nsecond line\n\nfourth, after a blank", 30, 60); }
 
 void skippedBytes(DrawText text) { text("\tA\x01\xC3\x7F" "B\x80z", 40, 90); }
+
+// UTF-8 for caf\u00e9 \u00fcber \u00a35 \u00c5 \u00ff; a character beyond Latin-1 (\u0142), a lone
+// lead byte and the C1 control U+0085 draw nothing.
+void latinLetters(DrawText text) {
+  text("caf\xC3\xA9 \xC3\xBC" "ber \xC2\xA3" "5 \xC3\x85 \xC3\xBF|\xC5\x82|\xC3|\xC2\x85|", 40, 120);
+}
 
 void fractionalStarts(DrawText text) {
   text("ends .99995", 10.99995f, 40.99995f);
@@ -204,7 +231,7 @@ void shownLarger(DrawText text) {
   ofRotate(7);
   ofScale(2, 2);
   ofSetColor(120, 220, 255, 160);
-  text("Ag|\nb_ turned", 10, 12);
+  text("Ag|\nb_ turned \xC3\xA9", 10, 12);
   ofPopMatrix();
   ofSetColor(255, 255, 255);
   text("straight", 300.5f, 200);
@@ -223,6 +250,7 @@ const Scene scenes[] = {
     {"several strings", severalStrings, true},
     {"newlines", newlines, true},
     {"skipped bytes", skippedBytes, true},
+    {"Latin-1 letters in UTF-8", latinLetters, true},
     {"fractional starts", fractionalStarts, true},
     {"translated model-view", translatedModelView, true},
     {"turned and scaled model-view", turnedAndScaledModelView, true},

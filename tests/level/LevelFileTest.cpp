@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "level/LevelData.h"
+#include "level/SameContent.h"
 #include "support/ScratchFolder.h"
 
 namespace {
@@ -227,4 +228,25 @@ TEST(LevelFile, NumbersAtTheEdgeOfTheRangeSaveAndDrawSafely) {
   EXPECT_NE(log.find("OF_ERROR: could not save"), std::string::npos) << log;
   EXPECT_EQ(scratch.read("data/save_2147483647.xml"), "the last copy");
   EXPECT_EQ(scratch.read("data/data.xml"), saved);
+}
+
+// The words the editors' prompt takes (spaces inside, accented letters as
+// UTF-8, signs the file escapes) come back from the file as they went in.
+TEST(LevelFile, WordsWithSpacesAndAccentedLettersLoadBackAsTyped) {
+  ScratchFolder scratch;
+  const std::string words[] = {"caf\xC3\xA9 \xC3\xBC" "ber", "\xC2\xA3" "5 \xC2\xBF\xC2\xA0\xC3\xBF",
+                               "a & b <c> \"d\" 'e'"};
+  LevelData data;
+  data.models[0].guid = words[0];
+  data.levels[0].guid = words[1];
+  data.levels[0].warps = {Warp{ofRectangle(1, 2, 3, 4), words[2], words[0], "u"}};
+  data.levels[0].receivers = {Receiver{ofxVec2f(5, 6), words[0]}};
+  data.levels[0].modelRefs = {ModelRef{words[0], ofxVec2f(7, 8), true, words[1], words[2]}};
+  ASSERT_TRUE(data.save());
+  LevelData loaded{LevelData::Empty{}};
+  ASSERT_TRUE(loaded.load("data.xml"));
+  ASSERT_EQ(loaded.levels.size(), 1u);
+  ASSERT_EQ(loaded.models.size(), 1u);
+  EXPECT_TRUE(sameContent(loaded.levels[0], data.levels[0]));
+  EXPECT_EQ(loaded.models[0].guid, words[0]);
 }

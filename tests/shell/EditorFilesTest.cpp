@@ -27,6 +27,7 @@ struct EditorFiles : AppFixture {
     update();
   }
   void drawWall() {
+    app->levelTool.showAt(ofxVec2f(0, 0), ofxVec2f(0, 0));  // level points are window points
     press('w');
     update();
     app->mousePressed(10, 10, 0);

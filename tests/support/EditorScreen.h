@@ -44,12 +44,14 @@ inline void dragWithKey(GameProcess& game, const std::string& key, int x1, int y
 }
 
 // The wall the editor tests draw with the solid-wall key, as it shows on
-// screen (new walls are green) and as a saved file writes it.
+// screen (new walls are green) and as a saved file writes it: the level
+// tool shows the level origin where the game does, at (25, 25) of the
+// 530 by 370 window.
 inline void drawTestWall(GameProcess& game) { dragWithKey(game, "w", 100, 250, 300, 280); }
 inline bool testWallShown(const Screenshot& shot) {
   return shot.count(100, 245, 200, 40, Rgb{0, 255, 0}, 60) > 100;
 }
-constexpr const char* testWallInFile = "x1=\"100\" y1=\"250\" x2=\"300\" y2=\"280\"";
+constexpr const char* testWallInFile = "x1=\"75\" y1=\"225\" x2=\"275\" y2=\"255\"";
 
 // Waits until save number n of the data folder's file has been written
 // whole: a save writes the numbered copy first and then the file, so it is
