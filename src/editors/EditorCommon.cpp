@@ -56,6 +56,14 @@ ofxVec2f mouseStepOf(const InputState& input) {
 
 bool isNear(const ofxVec2f& a, const ofxVec2f& p) { return a.distance(p) < pickRadius; }
 
+float distanceToSegment(const ofxVec2f& p, const ofxVec2f& a, const ofxVec2f& b) {
+  const float dx = b.x - a.x, dy = b.y - a.y;
+  const float length2 = dx * dx + dy * dy;
+  float t = length2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0;
+  t = std::max(0.0f, std::min(1.0f, t));
+  return p.distance(ofxVec2f(a.x + dx * t, a.y + dy * t));
+}
+
 bool strictlyInside(const ofRectangle& r, const ofxVec2f& p) {
   return r.x < p.x && p.x < r.x + r.width && r.y < p.y && p.y < r.y + r.height;
 }

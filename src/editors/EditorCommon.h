@@ -18,6 +18,20 @@ namespace editor {
 // Key codes the tools read through lastKey (they have no flag).
 enum : int {
   KEY_INSERT = 364,
+  KEY_PAGE_UP = 360,
+  KEY_PAGE_DOWN = 361,
+  // The level tool's selection: a drag with 's' held chooses what the band
+  // holds, with 'S' (Shift+s) it adds to the choice; 'd' duplicates.
+  KEY_SELECT = 's',
+  KEY_SELECT_MORE = 'S',
+  KEY_DUPLICATE = 'd',
+  // Over a placed zone: type its map id ('n') or its receiver id ('N') anew.
+  KEY_ZONE_MAP = 'n',
+  KEY_ZONE_ID = 'N',
+  KEY_CTRL_A = 1,
+  KEY_CTRL_C = 3,
+  KEY_CTRL_V = 22,
+  KEY_CTRL_X = 24,
 };
 
 // A point closer than this (pixels) to a wall end or marker picks it.
@@ -37,6 +51,8 @@ ofxVec2f mouseOf(const InputState& input);
 ofxVec2f mouseStepOf(const InputState& input);
 // a is closer than pickRadius to p.
 bool isNear(const ofxVec2f& a, const ofxVec2f& p);
+// How far p is from the segment a-b.
+float distanceToSegment(const ofxVec2f& p, const ofxVec2f& a, const ofxVec2f& b);
 // p lies inside r, not on its edge: what picks a zone.
 bool strictlyInside(const ofRectangle& r, const ofxVec2f& p);
 // 'w', 'e' and 't': the keys that draw walls of their own type.

@@ -27,9 +27,11 @@ struct WarpTypeKey {
 constexpr WarpTypeKey warpTypeKeys[] = {{'u', "u"}, {'j', "d"}, {'h', "l"},
                                         {'k', "r"}, {'i', "i"}, {'o', "o"}};
 
+// A wall end near the screen point, else the grid's point while it is on.
 ofxVec2f snapped(const LevelTool& tool, const ofxVec2f& screenPoint) {
   ofxVec2f end;
-  return tool.snapToWallEnd(screenPoint, end) ? end + tool.origin() : screenPoint;
+  if (tool.snapToWallEnd(screenPoint, end)) return tool.screenPoint(end);
+  return tool.screenPoint(tool.placePoint(screenPoint));
 }
 
 void placeWall(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
@@ -41,28 +43,25 @@ void placeWall(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
 // From the snapped press to the unsnapped release; a drag up or left still
 // gives a rectangle of positive size.
 void placeWarp(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
-  const ofxVec2f corner = tool.levelPoint(tool.clickPos);
-  const ofxVec2f drag = mouse - tool.clickPos;
-  const ofRectangle rect(corner.x + std::min(drag.x, 0.0f), corner.y + std::min(drag.y, 0.0f),
-                         std::abs(drag.x), std::abs(drag.y));
+  const ofRectangle rect = bandBetween(tool.levelPoint(tool.clickPos), tool.placePoint(mouse));
   level.warps.push_back(Warp{rect, tool.mapId, tool.receiverId, tool.warpType});
 }
 
 void placeReceiver(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
-  level.receivers.push_back(Receiver{tool.levelPoint(mouse), tool.receiverId});
+  level.receivers.push_back(Receiver{tool.placePoint(mouse), tool.receiverId});
 }
 
 // Appended directly: placing a model does not restart its animation.
 void placeModelRef(LevelTool& tool, Level& level, const ofxVec2f& mouse, bool warping) {
   Model* model = editedModel(tool.data);
   if (!model) return;
-  const ofxVec2f pos = tool.levelPoint(mouse);
+  const ofxVec2f pos = tool.placePoint(mouse);
   level.modelRefs.push_back(warping ? ModelRef{model->guid, pos, true, tool.mapId, tool.receiverId}
                                     : ModelRef{model->guid, pos, false, "", ""});
 }
 
 void placeGravityPoint(LevelTool& tool, Level& level, const ofxVec2f& mouse) {
-  level.gravityPoints.push_back(tool.levelPoint(mouse));
+  level.gravityPoints.push_back(tool.placePoint(mouse));
 }
 
 // What a press and release makes, by the key held at the press; any other
@@ -100,12 +99,26 @@ void LevelTool::update(const InputState& current, const InputState& previous) {
       if (status) status->show(said);
     });
   }
-  if (current.keyHome) resetOffset();
   if (data) data->update(true, false);
-  if (current.lastKey == KEY_DELETE) deleteAt(levelPoint(mouseOf(current)));
+  readViewKeys(current, previous);
+  readSelectionKeys(current, previous);
+  deleteSelectedOrAt(current);
   if (clickKey == KEY_MOVE) moveGrabbed(mouseOf(current));
   readParameterKeys(current, previous);
   readDrawingKeys(current, previous);
+}
+
+// Home: back to where the game shows the level, unzoomed; Page Up and Page
+// Down zoom around the mouse, as the wheel does; '#' turns the grid on and off.
+void LevelTool::readViewKeys(const InputState& current, const InputState& previous) {
+  if (current.keyHome) resetOffset();
+  const ofxVec2f mouse = mouseOf(current);
+  if (codeWentDown(current, previous, KEY_PAGE_UP)) zoomAround(mouse, LevelView::zoomStep);
+  if (codeWentDown(current, previous, KEY_PAGE_DOWN)) zoomAround(mouse, 1 / LevelView::zoomStep);
+  if (codeWentDown(current, previous, '#')) {
+    grid.on = !grid.on;
+    if (status) status->show(grid.on ? "grid on: new and moved points snap to it" : "grid off");
+  }
 }
 
 void LevelTool::readParameterKeys(const InputState& current, const InputState& previous) {
@@ -123,6 +136,27 @@ void LevelTool::readParameterKeys(const InputState& current, const InputState& p
     askWord(prompt, "receiver id: ", [this](const std::string& word) { receiverId = word; });
   }
   if (model && wentDown(current.key6, previous.key6)) askModelGuid(prompt, data, status);
+  if (current.lastKey == KEY_ZONE_MAP || current.lastKey == KEY_ZONE_ID) {
+    askZoneWord(levelPoint(mouseOf(current)), current.lastKey == KEY_ZONE_MAP);
+  }
+}
+
+// The zone is found again when the answer comes, by the place it was asked
+// at: the level may have changed in between.
+void LevelTool::askZoneWord(const ofxVec2f& p, bool map) {
+  const Level* level = editedLevel(data);
+  size_t index = 0;
+  if (!level || !findSmallestZone(level->warps, p, index)) return;
+  const Warp& zone = level->warps[index];
+  const std::string now = map ? zone.level : zone.id;
+  const std::string question = std::string(map ? "zone's map id" : "zone's receiver id") +
+                               " (now \"" + now + "\"): ";
+  askWord(prompt, question, [this, p, map](const std::string& word) {
+    Level* edited = editedLevel(data);
+    size_t at = 0;
+    if (!edited || !findSmallestZone(edited->warps, p, at)) return;
+    (map ? edited->warps[at].level : edited->warps[at].id) = word;
+  });
 }
 
 void LevelTool::readDrawingKeys(const InputState& current, const InputState& previous) {
@@ -136,7 +170,8 @@ void LevelTool::readDrawingKeys(const InputState& current, const InputState& pre
 
 void LevelTool::mousePressed(const InputState& current, const InputState&) {
   clickKey = current.lastKey;
-  clickPos = snapped(*this, mouseOf(current));
+  const bool band = clickKey == KEY_SELECT || clickKey == KEY_SELECT_MORE;
+  clickPos = band ? mouseOf(current) : snapped(*this, mouseOf(current));
   if (clickKey == KEY_MOVE) grabAt(mouseOf(current));
 }
 
@@ -148,21 +183,37 @@ void LevelTool::mouseReleased(const InputState& current, const InputState&) {
     if (row.key == clickKey && level) row.place(*this, *level, mouseOf(current));
   }
   if (clickKey == KEY_MOVE) moveGrabbed(mouseOf(current));
+  if (clickKey == KEY_SELECT || clickKey == KEY_SELECT_MORE) selectWithBand(mouseOf(current));
   grip = MoveGrip();
+  moving.clear();
+  cornerZone = -1;
   clickKey = -1;
 }
 
+// The selection, a zone's corner or a wall's line before what MoveGrip
+// takes; the level it was grabbed in is kept either way.
 void LevelTool::grabAt(const ofxVec2f& mouse) {
   const Level* level = editedLevel(data);
-  if (level && grip.grab(*level, levelPoint(mouse))) grip.owner = data->currentLevel;
+  if (!level) return;
+  const ofxVec2f p = levelPoint(mouse);
+  grip = MoveGrip();
+  if (!grabMore(*level, p)) grip.grab(*level, p);
+  grip.owner = data->currentLevel;
+  grip.press = p;
 }
 
 // Only in the level it was grabbed in: another level may have been chosen
-// during the drag.
+// during the drag. The grid, while on, snaps where the grabbed thing goes.
 void LevelTool::moveGrabbed(const ofxVec2f& mouse) {
   Level* level = editedLevel(data);
-  if (!level || !grip.holding() || grip.owner != data->currentLevel) return;
-  grip.moveTo(*level, levelPoint(mouse));
+  if (!level || grip.owner != data->currentLevel) return;
+  const ofxVec2f p = levelPoint(mouse);
+  if (!grip.holding()) {
+    moveMore(*level, p);
+    return;
+  }
+  const ofxVec2f to = grid.snap(grip.from + (p - grip.press));
+  grip.moveTo(*level, to - grip.from + grip.press);
 }
 
 // Each drag event moves the view by its own step: the difference of the two
@@ -211,16 +262,38 @@ void LevelTool::pickReceiverId(ofxVec2f p) {
 
 void LevelTool::advanceRainbow() { editor::advanceRainbow(color); }
 
-void LevelTool::resetOffset() { offset = ofxVec2f(0, 0); }
+void LevelTool::resetOffset() {
+  offset = ofxVec2f(0, 0);
+  zoom = 1;
+}
 
 ofxVec2f LevelTool::origin() const {
   return Game::playAreaOrigin(ofGetWidth(), ofGetHeight()) + offset;
 }
 
-ofxVec2f LevelTool::levelPoint(const ofxVec2f& screenPoint) const { return screenPoint - origin(); }
+ofxVec2f LevelTool::levelPoint(const ofxVec2f& screen) const {
+  const ofxVec2f from = origin();
+  return ofxVec2f((screen.x - from.x) / zoom, (screen.y - from.y) / zoom);
+}
 
-void LevelTool::showAt(const ofxVec2f& point, const ofxVec2f& screenPoint) {
-  offset += screenPoint - point - origin();
+ofxVec2f LevelTool::screenPoint(const ofxVec2f& point) const {
+  const ofxVec2f from = origin();
+  return ofxVec2f(from.x + point.x * zoom, from.y + point.y * zoom);
+}
+
+ofxVec2f LevelTool::placePoint(const ofxVec2f& screen) const { return grid.snap(levelPoint(screen)); }
+
+void LevelTool::showAt(const ofxVec2f& point, const ofxVec2f& screen) {
+  offset += screen - screenPoint(point);
+}
+
+void LevelTool::zoomAround(const ofxVec2f& screen, float factor) {
+  LevelView view;
+  view.offset = origin();
+  view.zoom = zoom;
+  view.zoomAround(screen, factor);
+  zoom = view.zoom;
+  offset += view.offset - origin();
 }
 
 void LevelTool::draw(const InputState& current) {
@@ -229,12 +302,18 @@ void LevelTool::draw(const InputState& current) {
   drawPreview(mouse);
   if (clickKey == 'z') drawIntersectionTest(mouse);
   const ofxVec2f levelOrigin = origin();
+  ofPushMatrix();
   ofTranslate(levelOrigin.x, levelOrigin.y, 0);
+  ofScale(zoom, zoom, 1);
+  grid.draw(LevelView{levelOrigin, zoom}, ofGetWidth(), ofGetHeight());
   shownData(data).draw(true);
+  drawSelection();
   ofxVec2f end;
   if (snapToWallEnd(mouse, end)) drawSnapMark(end);
   ofSetColor(145, 0, 0);
   ofRect(0, 0, 480, 320);
+  ofPopMatrix();
+  drawBand(mouse);
   drawSwatch(color, rainbow);
   drawOverlay();
 }

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "editors/Prompt.h"
+#include "editors/LevelView.h"
 #include "editors/MoveGrip.h"
+#include "editors/Selection.h"
 #include "framework/InputState.h"
 #include "framework/ofTypes.h"
 #include "level/LevelData.h"
@@ -43,10 +45,17 @@ class LevelTool {
   // The screen position of the level origin: where the game draws it in
   // the window, moved by offset.
   ofxVec2f origin() const;
-  // The level point under a screen point.
+  // The level point under a screen point, and back.
   ofxVec2f levelPoint(const ofxVec2f& screenPoint) const;
+  ofxVec2f screenPoint(const ofxVec2f& levelPoint) const;
   // Pans the view so that the level point shows at the screen point.
   void showAt(const ofxVec2f& point, const ofxVec2f& screenPoint);
+  // Zooms by factor (within LevelView's bounds) around the screen point,
+  // which keeps showing the same level point.
+  void zoomAround(const ofxVec2f& screenPoint, float factor);
+  // The level point under the mouse, on the grid while it is on: where a
+  // new point goes.
+  ofxVec2f placePoint(const ofxVec2f& screenPoint) const;
 
   LevelData* data = nullptr;  // not owned
   Prompt* prompt = nullptr;  // not owned; where words are asked for
@@ -61,6 +70,12 @@ class LevelTool {
   ofColor color{0, 255, 0};
   ofxVec2f clickPos;  // screen position of the press, snapped to a wall end
   MoveGrip grip;  // what a drag with 'v' held moves
+  float zoom = 1;  // screen pixels per level unit
+  LevelGrid grid;  // '#' turns it on and off
+  // What 's' and 'S' drags, Ctrl+A and pastes chose in the level selectedIn.
+  Selection selection;
+  int selectedIn = -1;
+  LevelClipboard clipboard;  // what Ctrl+C and Ctrl+X took, for Ctrl+V
 
   // The parameter lines of the overlay, each with the key that changes it.
   std::vector<std::string> paramLines() const;
@@ -70,6 +85,25 @@ class LevelTool {
   void readDrawingKeys(const InputState& current, const InputState& previous);
   void grabAt(const ofxVec2f& mouse);
   void moveGrabbed(const ofxVec2f& mouse);
+  void readViewKeys(const InputState& current, const InputState& previous);
+  // 'n' and 'N' over a zone: its map id or its receiver id, asked anew.
+  void askZoneWord(const ofxVec2f& p, bool map);
+  // The selection's keys and gestures (LevelToolSelection.cpp).
+  void readSelectionKeys(const InputState& current, const InputState& previous);
+  void selectWithBand(const ofxVec2f& mouse);
+  // A 'v' press on the selection, a zone's corner or a wall's line: true
+  // when it grabbed one of them.
+  bool grabMore(const Level& level, const ofxVec2f& p);
+  void moveMore(Level& level, const ofxVec2f& p);
+  void deleteSelectedOrAt(const InputState& current);
+  void drawSelection() const;
+  void drawBand(const ofxVec2f& mouse) const;
+  // A 'v' drag that moves several things, or one corner of a zone.
+  Selection moving;
+  ofxVec2f moved;  // how far moving has been moved so far
+  int cornerZone = -1;
+  ofxVec2f fixedCorner;  // the corner of cornerZone that stays
+  bool deleteTookSelection = false;
   void drawPreview(const ofxVec2f& mouse) const;
   void drawIntersectionTest(const ofxVec2f& mouse) const;
   void drawOverlay() const;

@@ -51,19 +51,6 @@ bool findEnd(const std::vector<Wall>& walls, const ofxVec2f& p, size_t& index, b
   return false;
 }
 
-// The smallest zone p lies inside; the first of equal ones.
-bool findSmallestZone(const std::vector<Warp>& zones, const ofxVec2f& p, size_t& index) {
-  bool found = false;
-  for (size_t i = 0; i < zones.size(); ++i) {
-    const ofRectangle& r = zones[i].rect;
-    if (!strictlyInside(r, p)) continue;
-    const ofRectangle& best = zones[index].rect;
-    if (found && r.width * r.height >= best.width * best.height) continue;
-    index = i;
-    found = true;
-  }
-  return found;
-}
 
 // Where the picked thing stands: a zone by its top left corner.
 ofxVec2f placeOf(const Level& level, const Picked& picked) {
@@ -87,6 +74,19 @@ void movePoint(std::vector<T>& list, size_t index, const ofxVec2f& to, Point poi
   if (index < list.size()) point(list[index]) = to;
 }
 }  // namespace
+
+bool findSmallestZone(const std::vector<Warp>& zones, const ofxVec2f& p, size_t& index) {
+  bool found = false;
+  for (size_t i = 0; i < zones.size(); ++i) {
+    const ofRectangle& r = zones[i].rect;
+    if (!strictlyInside(r, p)) continue;
+    const ofRectangle& best = zones[index].rect;
+    if (found && r.width * r.height >= best.width * best.height) continue;
+    index = i;
+    found = true;
+  }
+  return found;
+}
 
 Picked pickAt(const Level& level, const ofxVec2f& p) {
   using Kind = MoveGrip::Kind;

@@ -55,3 +55,7 @@ struct Picked {
 // (the first of equal ones): a zone drawn around a receiver or around other
 // zones never hides them. Kind none when nothing is there.
 Picked pickAt(const Level& level, const ofxVec2f& p);
+
+// The smallest of zones p lies inside (the first of equal ones); false
+// when p is in none.
+bool findSmallestZone(const std::vector<Warp>& zones, const ofxVec2f& p, size_t& index);

@@ -85,13 +85,6 @@ void shift(LevelClipboard& items, const ofxVec2f& step) {
   for (GravityPoint& g : items.gravityPoints) g += step;
 }
 
-float distanceToSegment(const ofxVec2f& p, const ofxVec2f& a, const ofxVec2f& b) {
-  const ofxVec2f ab = b - a;
-  const float length2 = ab.x * ab.x + ab.y * ab.y;
-  float t = length2 > 0 ? ((p.x - a.x) * ab.x + (p.y - a.y) * ab.y) / length2 : 0;
-  t = std::max(0.0f, std::min(1.0f, t));
-  return p.distance(ofxVec2f(a.x + ab.x * t, a.y + ab.y * t));
-}
 }  // namespace
 
 bool LevelClipboard::empty() const {
@@ -134,7 +127,7 @@ size_t Selection::count() const {
 bool Selection::contains(const Level& level, const ofxVec2f& p) const {
   for (size_t i : walls) {
     if (i < level.walls.size() &&
-        distanceToSegment(p, firstEnd(level.walls[i]), secondEnd(level.walls[i])) < editor::pickRadius) {
+        editor::distanceToSegment(p, firstEnd(level.walls[i]), secondEnd(level.walls[i])) < editor::pickRadius) {
       return true;
     }
   }

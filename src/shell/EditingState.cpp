@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editors/EditorCommon.h"
 #include "framework/ofAppRunner.h"
 #include "framework/ofGraphics.h"
 #include "framework/ofLog.h"
@@ -213,6 +214,13 @@ void EditingState::keyPressed(int key) {
 }
 
 void EditingState::forwardMouse(MouseEvent event, int button) {
+  // The wheel comes as presses of buttons 3 (up) and 4 (down).
+  const bool wheel = event == MouseEvent::pressed && (button == 3 || button == 4);
+  if (wheel && mode == LEVEL_TOOL && !listOpen() && !prompt.isOpen()) {
+    const float step = button == 3 ? LevelView::zoomStep : 1 / LevelView::zoomStep;
+    parts.levelTool.zoomAround(editor::mouseOf(parts.input), step);
+    return;
+  }
   const bool pan = event == MouseEvent::dragged && button == 2;
   const bool click = event != MouseEvent::dragged && button == 0;
   if (!pan && !click) return;

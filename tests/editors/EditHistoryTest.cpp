@@ -292,7 +292,8 @@ TEST_F(History, EveryGestureIsOneStepThatUndoAndRedoTakeBackAndRestore) {
       {"model placed", [](History& t) { t.drag('m', 200, 250, 200, 250); }},
       {"gravity point placed", [](History& t) { t.drag('.', 400, 250, 400, 250); }},
       {"wall end moved", [](History& t) { t.drag('v', 5, 6, 50, 60); }},
-      {"zone moved", [](History& t) { t.drag('v', 20, 30, 60, 80); }},
+      // Away from the moved wall's line, which crosses the zone.
+      {"zone moved", [](History& t) { t.drag('v', 25, 10, 65, 60); }},
       {"Delete held over a moved wall end and zone",
        [](History& t) {
          t.app->mouseMoved(52, 62);

@@ -48,7 +48,7 @@ TEST(HelpOverlay, EachModeListsItsOwnKeys) {
   };
   const Case cases[] = {
       {0, "space", true}, {0, "g / Escape", true}, {0, "F2", true}, {0, "F3", false},
-      {1, "g", true},     {1, "F3", true}, {1, "F2", true}, {1, "c drag", true},
+      {1, "g", true},     {1, "F2 / F3", true}, {1, "s / S drag", true}, {1, "c drag", true},
       {2, "F3", true},    {2, "F4", true}, {2, "g", false}, {2, "* / |", true},
   };
   for (const Case& c : cases) EXPECT_EQ(mentions(c.mode, c.keys), c.listed) << c.mode << " " << c.keys;
