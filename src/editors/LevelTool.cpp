@@ -306,7 +306,8 @@ void LevelTool::draw(const InputState& current) {
   ofTranslate(levelOrigin.x, levelOrigin.y, 0);
   ofScale(zoom, zoom, 1);
   grid.draw(LevelView{levelOrigin, zoom}, ofGetWidth(), ofGetHeight());
-  shownData(data).draw(true);
+  const ofRectangle shown = LevelView{levelOrigin, zoom}.shown(ofGetWidth(), ofGetHeight());
+  shownData(data).draw(true, &shown);
   drawSelection();
   ofxVec2f end;
   if (snapToWallEnd(mouse, end)) drawSnapMark(end);

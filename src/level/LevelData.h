@@ -51,8 +51,10 @@ class LevelData {
   void removeWarp(int index);
 
   // Draws the current level and its models; with markers, the editor crosses,
-  // labels, zones, receivers and gravity points too.
-  void draw(bool showMarkers) const;
+  // labels, zones, receivers and gravity points too. With a rectangle to
+  // show, walls wholly outside it are passed over (a zoomed editor shows a
+  // small part of a large level).
+  void draw(bool showMarkers, const ofRectangle* shown = nullptr) const;
   // The current level's models alone, as draw() draws them after the walls
   // (for play, which may draw the walls another way).
   void drawModels() const;

@@ -2,7 +2,15 @@
 #include "framework/ofMath.h"
 #include "level/LevelData.h"
 
+#include <algorithm>
+
 namespace {
+// The wall's bounding box meets r: it may show there.
+bool wallMeets(const Wall& w, const ofRectangle& r) {
+  return std::max(w.x, w.z) >= r.x && std::min(w.x, w.z) <= r.x + r.width &&
+         std::max(w.y, w.w) >= r.y && std::min(w.y, w.w) <= r.y + r.height;
+}
+
 const int markerLabelColor = 0x009B95;
 
 int randomAlpha(float lo, float hi) { return static_cast<int>(ofRandom(lo, hi)); }
@@ -58,10 +66,12 @@ void drawGravityPointMarker(const GravityPoint& point) {
 }
 }  // namespace
 
-void LevelData::draw(bool showMarkers) const {
+void LevelData::draw(bool showMarkers, const ofRectangle* shown) const {
   if (!hasLevel()) return;
   const Level& level = levels[currentLevel];
-  for (const Wall& wall : level.walls) wall.draw();
+  for (const Wall& wall : level.walls) {
+    if (!shown || wallMeets(wall, *shown)) wall.draw();
+  }
   drawModels();
   if (!showMarkers) return;
   forEachPlacement(models, level, [](const Model&, const ModelRef& ref) { drawReferenceMarker(ref); });
