@@ -12,9 +12,9 @@ constexpr int firstRowY = 50;
 constexpr int KEY_PAGE_UP = 360, KEY_PAGE_DOWN = 361;
 }  // namespace
 
-void PickList::open(const std::string& heading, const std::string& enterDoes,
+void PickList::open(const std::string& title, const std::string& enterDoes,
                     std::vector<std::string> rows, int start, int key) {
-  title = heading;
+  heading = title;
   keysLine = "Up/Down choose  Enter " + enterDoes + "  Esc close";
   listed = std::move(rows);
   row = std::max(std::min(start, static_cast<int>(listed.size()) - 1), 0);
@@ -50,7 +50,7 @@ void PickList::draw() const {
   const int w = ofGetWidth();
   editor::drawBackdrop(235);
   ofSetColor(255, 211, 0);
-  ofDrawBitmapString(title, 10, 18);
+  ofDrawBitmapString(heading, 10, 18);
   ofDrawBitmapString(keysLine, 10, 34);
   const int count = static_cast<int>(listed.size());
   const int visible = visibleRows(ofGetHeight());

@@ -24,13 +24,14 @@ class PickList {
   void draw() const;
 
   int selected() const { return row; }
+  const std::string& title() const { return heading; }
   const std::vector<std::string>& rows() const { return listed; }
   // The rows drawn from y 50 down: as many as the window has room for.
   static int visibleRows(int windowHeight);
 
  private:
   bool shown = false;
-  std::string title;
+  std::string heading;
   std::string keysLine;
   std::vector<std::string> listed;
   int row = 0;

@@ -87,8 +87,9 @@ void EditingState::openModelList() {
     rows.push_back(model.guid + "  (" + ofToString(static_cast<int>(frames)) +
                    (frames == 1 ? " frame)" : " frames)"));
   }
-  modelList.open(rows.empty() ? "models: none yet (Ctrl+N in the modeling tool)" : "models",
-                 mode == LEVEL_TOOL ? "m and M place it" : "edit it", std::move(rows),
+  // Said before the rows are handed over.
+  const std::string title = rows.empty() ? "models: none yet (Ctrl+N in the modeling tool)" : "models";
+  modelList.open(title, mode == LEVEL_TOOL ? "m and M place it" : "edit it", std::move(rows),
                  parts.data.currentModel, KEY_F5);
 }
 

@@ -225,6 +225,7 @@ TEST_F(EditingAids, F5ChoosesTheModelThatMPlacesFromTheirNames) {
   app->editData.currentModel = 0;
   tap(F5);
   ASSERT_TRUE(app->editor.modelList.isOpen());
+  EXPECT_EQ(app->editor.modelList.title(), "models");
   EXPECT_EQ(app->editor.modelList.rows()[1], "lamp  (1 frame)");
   tap('w');
   tap(DOWN);
