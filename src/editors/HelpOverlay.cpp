@@ -96,7 +96,7 @@ const std::vector<HelpGroup> modelToolKeys = {
       {"space (held)", "play animation"}}},
     {"Model",
      {{"2", "solid"},
-      {"3 / 4 (held)", "slower / faster"},
+      {"3 / 4 (held)", "faster / slower"},
       {"5", "play once"},
       {"6", "rename model"},
       {"7", "type sound tag"},
