@@ -191,6 +191,28 @@ TEST_F(Shipped, TheFirstThreeLevelsShowHints) {
   }
 }
 
+// Fuel looks the same wherever it floats, and the level where it first
+// appears says what it is: a model placed at the middle of every "fuel"
+// zone is the one model, and that level shows the fuel hint.
+TEST_F(Shipped, EveryFuelPickUpLooksTheSameAndTheFirstIsExplained) {
+  std::set<std::string> looks;
+  int firstLevel = -1;
+  for (size_t l = 0; l < data.levels.size(); ++l) {
+    const Level& level = data.levels[l];
+    for (const Warp& zone : level.warps) {
+      if (zone.level != "fuel") continue;
+      if (firstLevel < 0) firstLevel = static_cast<int>(l);
+      const ofxVec2f middle(zone.rect.x + zone.rect.width / 2, zone.rect.y + zone.rect.height / 2);
+      for (const ModelRef& ref : level.modelRefs) {
+        if (ref.pos.distance(middle) < 1 && ref.guid.rfind("hint_", 0) != 0) looks.insert(ref.guid);
+      }
+    }
+  }
+  EXPECT_EQ(looks, std::set<std::string>{"fuel_tank"});
+  ASSERT_GE(firstLevel, 0);
+  EXPECT_TRUE(data.levels[static_cast<size_t>(firstLevel)].hasModelRef("hint_fuel"));
+}
+
 TEST_F(Shipped, EverySoundItPlaysIsDefinedInTheAudioFile) {
   if (!std::ifstream(shipped + "audio.xml").good()) GTEST_SKIP() << "no data/audio.xml yet";
   scratch.write("data/audio.xml", fileText(shipped + "audio.xml"));

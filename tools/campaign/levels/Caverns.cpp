@@ -8,7 +8,7 @@
 // back underneath into the grotto with the exit. The ship is tilted a
 // little and thrust in taps to drift from one to the next; words in the
 // first chamber say so. Mechanics: gravity, fading moss ('t'), drips,
-// crystals, gas fumes.
+// crystals, a fuel tank.
 void cavernsLevel(LevelData& data, const std::string& guid, const std::string& next) {
   LevelKit k(data, guid, true);
   Cave cave;
@@ -38,7 +38,7 @@ void cavernsLevel(LevelData& data, const std::string& guid, const std::string& n
   k.place("crystals", 225, 166);
   k.checkpoint("c", 390, 190, "u");
   k.place("hint_slow", 400, 120);
-  k.fuelPickup("gas_fumes", 315, 258, 5);
+  k.fuelPickup("fuel_tank", 315, 258, 5);
   k.place("crystals", 420, 286);
   k.exit(200, 235, 30, 55, next, "in");
 

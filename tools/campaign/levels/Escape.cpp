@@ -13,7 +13,7 @@
 // model restarts when the ship reappears), so the escape can always be
 // tried again. Mechanics: "remove" (the cell, the shut gate), "addX" (the
 // fill, the gate, the shutter, the alarm lamp), play-once solid models,
-// "songAtFull", "cycle_siren", "sound", "shake", "cycle_end", gas fumes.
+// "songAtFull", "cycle_siren", "sound", "shake", "cycle_end", a fuel tank.
 void escapeLevel(LevelData& data, const std::string& guid, const std::string& next) {
   using namespace reactorPit;
   LevelKit k(data, guid, true);
@@ -26,7 +26,7 @@ void escapeLevel(LevelData& data, const std::string& guid, const std::string& ne
   k.rock(cave, {0.0f, 0.45f, 0.4f}, 16);
 
   k.arrival(430, 50, "u");
-  k.fuelPickup("gas_fumes", 345, 112, 5);
+  k.fuelPickup("fuel_tank", 345, 112, 5);
   k.checkpoint("b", 392, 165, "u");
 
   const ofxVec2f cell(hallX, hallY + 10);

@@ -8,9 +8,9 @@
 // treads that fall gently west and two steep shafts that climb between
 // them. The first tread holds a door, the other two a sparking arc and then
 // a door, with room to stop between them; the shafts are clear, and a cloud
-// of gas fumes in the first one refuels. The treads are a little narrower
+// of fuel in the first one refuels. The treads are a little narrower
 // than elsewhere, so the turns into the shafts want care. Mechanics: doors,
-// zappers, gas fumes.
+// zappers, a fuel tank.
 void gauntletLevel(LevelData& data, const std::string& guid, const std::string& next) {
   LevelKit k(data, guid, false);
   Cave cave;
@@ -20,7 +20,7 @@ void gauntletLevel(LevelData& data, const std::string& guid, const std::string& 
   k.arrival(448, 240, "l");
   k.place("door_a", 365, 257);
   k.checkpoint("b", 327, 235, "u");
-  k.fuelPickup("gas_fumes", 318, 192, 8);
+  k.fuelPickup("fuel_tank", 318, 192, 8);
   k.place("zapper_a", 270, 102);
   k.checkpoint("c", 235, 158, "l");
   // Every model restarts when the ship reappears: a ship sent back to c

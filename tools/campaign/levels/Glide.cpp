@@ -7,11 +7,11 @@
 // rock (from below, above, below), so the long way swings over, under and
 // over them. With no gravity and no friction the ship coasts for nothing
 // and each well bends its course round its tongue; fuel goes on fighting
-// the pull, and the only fuel here is a small battery. One unit of fuel is
+// the pull, and the only fuel here is a small tank. One unit of fuel is
 // 100 frames of thrust: the expert spends about 1.6 units here, novices 1.5
 // to 5. Empty, the thrust is a quarter (0.01 px/frame²), more than the pull
 // in the middle of a lane (0.4/d, about 0.007), so the ship can always be
-// steered. Mechanics: four gravity points in each tip, battery charge.
+// steered. Mechanics: four gravity points in each tip, a fuel tank.
 void glideLevel(LevelData& data, const std::string& guid, const std::string& next) {
   LevelKit k(data, guid, false);
   const ofxVec2f islands[] = {{365, 100}, {250, 200}, {135, 100}};
@@ -33,7 +33,7 @@ void glideLevel(LevelData& data, const std::string& guid, const std::string& nex
 
   k.arrival(440, 100, "l");
   k.checkpoint("b", 308, 152, "l");
-  k.fuelPickup("battery_charge", 250, 265, 2);
+  k.fuelPickup("fuel_tank", 250, 265, 2);
   k.checkpoint("c", 192, 152, "u");
   k.exit(15, 70, 30, 60, next, "in");
 

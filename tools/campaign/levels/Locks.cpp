@@ -9,7 +9,7 @@
 // drop shaft comes down the west flank past the arrival bay, seen through a
 // barred window from the moment the ship arrives, to the exit at its foot.
 // The chambers are wide enough to hover in while a door comes round.
-// Mechanics: doors (solid models with the "door" sound), battery charge,
+// Mechanics: doors (solid models with the "door" sound), a fuel tank,
 // "song_fade" (the music fades out on the drop into the deep).
 void locksLevel(LevelData& data, const std::string& guid, const std::string& next) {
   LevelKit k(data, guid, true);
@@ -32,7 +32,7 @@ void locksLevel(LevelData& data, const std::string& guid, const std::string& nex
   k.place("door_a", 250, 270);
   k.checkpoint("b", 322, 262, "u");
   k.place("door_b", 376, 148);
-  k.fuelPickup("battery_charge", 429, 110, 6);
+  k.fuelPickup("fuel_tank", 429, 110, 6);
   k.checkpoint("c", 429, 150, "u");
   k.place("door_a", 330, 48);
   k.checkpoint("d", 270, 48, "u");

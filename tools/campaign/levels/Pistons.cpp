@@ -22,7 +22,7 @@ void pistonsLevel(LevelData& data, const std::string& guid, const std::string& n
   k.place("piston_b", 235, 200);
   k.place("piston_c", 140, 200);
   k.checkpoint("b", 60, 255, "u");
-  k.fuelPickup("gas_fumes", 60, 165, 6);
+  k.fuelPickup("fuel_tank", 60, 165, 6);
   k.checkpoint("c", 60, 75, "r");
   k.place("piston_a", 190, 20);
   k.place("piston_c", 310, 20);

@@ -8,8 +8,8 @@
 // at the bottom and climbs another shaft to the exit, turned nose up again
 // at the foot of the climb. Mechanics: gravity, "face" (the ship is turned
 // to the checkpoint's facing, on arrival and at the foot of the climb),
-// dripping stalactites (a model sound), fading moss walls ('t'), gas fumes
-// as fuel.
+// dripping stalactites (a model sound), fading moss walls ('t'), a fuel
+// tank.
 void shaftLevel(LevelData& data, const std::string& guid, const std::string& next) {
   LevelKit k(data, guid, true);
   Cave cave;
@@ -27,7 +27,7 @@ void shaftLevel(LevelData& data, const std::string& guid, const std::string& nex
   k.place("hint_gravity", 90, 57);
   k.place("drip", 60, 18);
   k.checkpoint("b", 205, 145, "u");
-  k.fuelPickup("gas_fumes", 95, 148, 5);
+  k.fuelPickup("fuel_tank", 95, 148, 5);
   k.place("hint_sink", 100, 195);
   k.place("crystals", 60, 234);
   k.checkpoint("c", 290, 228, "u");

@@ -10,7 +10,7 @@
 // and the speed carries it up the far slope; the checkpoint at the bottom
 // is where the two cancel, so the ship floats there. Mechanics: several
 // gravity points in one place (a pull many times a single well's), its
-// flickering core ('e' walls), "breaks", battery charge.
+// flickering core ('e' walls), "breaks", a fuel tank.
 void slingshotLevel(LevelData& data, const std::string& guid, const std::string& next) {
   LevelKit k(data, guid, true);
   Cave cave;
@@ -37,7 +37,7 @@ void slingshotLevel(LevelData& data, const std::string& guid, const std::string&
   k.checkpoint("b", 240, 250, "u");
   k.place("crystals", 150, 272);
   k.place("crystals", 330, 272);
-  k.fuelPickup("battery_charge", 395, 70, 4);
+  k.fuelPickup("fuel_tank", 395, 70, 4);
   k.exit(430, 35, 30, 60, next, "in");
 
   k.route(140, 90, "cap 1.2");

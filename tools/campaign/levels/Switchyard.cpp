@@ -6,7 +6,7 @@
 // field bars the way until the lever in the loft above is thrown, and a
 // teleporter pad is the only way into the sealed bay with the exit.
 // Mechanics: "remove", the force field (a model sound), the lever ("remove"
-// and "add" swap it for the thrown one), "this", battery.
+// and "add" swap it for the thrown one), "this", a fuel tank.
 void switchyardLevel(LevelData& data, const std::string& guid, const std::string& next) {
   LevelKit k(data, guid, false);
   Cave cave;
@@ -20,7 +20,7 @@ void switchyardLevel(LevelData& data, const std::string& guid, const std::string
 
   k.arrival(40, 160, "r");
   k.place("force_field", 225, 112);
-  k.fuelPickup("battery_charge", 80, 40, 5);
+  k.fuelPickup("fuel_tank", 80, 40, 5);
   // The switch: the lever stands in the middle of its zone and is swapped
   // for the thrown one when the field goes.
   k.place("lever", 142, 43);

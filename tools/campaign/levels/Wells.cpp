@@ -5,7 +5,7 @@
 // Wells, no gravity, three gravity points. Teaches their pull: each well
 // bends the course towards its flickering core ('e' walls), so the slalom
 // between them needs counter-thrust. Mechanics: gravity points, "breaks"
-// (the ship is caught on arrival), battery charge.
+// (the ship is caught on arrival), a fuel tank.
 void wellsLevel(LevelData& data, const std::string& guid, const std::string& next) {
   LevelKit k(data, guid, false);
   Cave cave;
@@ -24,7 +24,7 @@ void wellsLevel(LevelData& data, const std::string& guid, const std::string& nex
 
   k.arrival(435, 250, "l");
   k.checkpoint("b", 60, 170, "u");
-  k.fuelPickup("battery_charge", 250, 55, 5);
+  k.fuelPickup("fuel_tank", 250, 55, 5);
   k.exit(425, 27, 30, 56, next, "in");
 
   k.route(380, 270, "cap 1.2");
