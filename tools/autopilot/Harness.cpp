@@ -60,10 +60,13 @@ void Harness::update() {
   ++frame;
 }
 
+namespace {
+const std::pair<bool Keys::*, int> pilotKeys[] = {
+    {&Keys::up, KEY_UP}, {&Keys::left, KEY_LEFT}, {&Keys::right, KEY_RIGHT}};
+}  // namespace
+
 void Harness::step(const Keys& keys) {
-  const std::pair<bool Keys::*, int> table[] = {
-      {&Keys::up, KEY_UP}, {&Keys::left, KEY_LEFT}, {&Keys::right, KEY_RIGHT}};
-  for (const auto& [flag, code] : table) {
+  for (const auto& [flag, code] : pilotKeys) {
     if (keys.*flag && !(held.*flag)) app->keyPressed(code);
     if (!(keys.*flag) && held.*flag) app->keyReleased(code);
   }
@@ -125,6 +128,13 @@ void Harness::restore(const Snapshot& s) {
   clock.now = s.now;
   frame = s.frame;
   held = s.held;
+  // The window's record of held keys as the snapshot had them: a key let go
+  // on a path given up is held again, so that its next release counts. The
+  // input those presses make is replaced just below.
+  app->windowFocusLost();
+  for (const auto& [flag, code] : pilotKeys) {
+    if (held.*flag) app->keyPressed(code);
+  }
   app->input = s.input;
   app->previousInput = s.previousInput;
   // The screen first: entering it touches the game's pause, restored below.
