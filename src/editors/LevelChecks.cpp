@@ -7,6 +7,7 @@
 #include <set>
 
 #include "editors/EditorCommon.h"
+#include "game/Game.h"
 #include "game/ZoneCommands.h"
 
 namespace editor {
@@ -178,6 +179,17 @@ void arrivalsOutsideCheckpoints(const LevelData& data, const char* name, Finding
   });
 }
 
+// A run starts at the first level's spawner with no checkpoint yet: outside
+// every checkpoint zone, walls let the ship through until it reaches one,
+// and a level can be crossed through its walls.
+void startOutsideCheckpoints(const LevelData& data, const char* name, Findings& out) {
+  if (data.levels.empty() || !data.levels[0].hasModelRef("spawner")) return;
+  const Level& first = data.levels[0];
+  const ofxVec2f start = Game::startingPlace(first);
+  if (inCheckpointZone(first, start)) return;
+  out.push_back({name, 0, start, "the run starts in no checkpoint zone: walls let the ship through"});
+}
+
 void setWithoutFinish(const LevelData& data, const char* name, Findings& out) {
   for (const Level& level : data.levels) {
     for (const Warp& zone : level.warps) {
@@ -200,6 +212,7 @@ const Check checks[] = {
     {"spawner", levelsWithoutSpawner},
     {"model warp", warpingModelsToNowhere},
     {"arrival", arrivalsOutsideCheckpoints},
+    {"start", startOutsideCheckpoints},
     {"finish", setWithoutFinish},
 };
 }  // namespace

@@ -19,7 +19,8 @@ LevelData twoLevels() {
   data.models[0].guid = "spawner";
   data.levels[0].guid = "a";
   data.levels[0].modelRefs = {ModelRef{"spawner", ofxVec2f(50, 50), false, "", ""}};
-  data.levels[0].warps = {zone(400, 0, 40, 40, "b", "in")};
+  data.levels[0].receivers = {Receiver{ofxVec2f(50, 50), "start"}};
+  data.levels[0].warps = {zone(400, 0, 40, 40, "b", "in"), zone(30, 30, 40, 40, "mark", "start")};
   data.addLevel();
   data.levels[1].guid = "b";
   data.levels[1].receivers = {Receiver{ofxVec2f(10, 10), "in"}};
@@ -97,7 +98,7 @@ TEST_F(EditingAids, KeysAndClicksWhileTheListIsOpenReachNeitherToolNorEditor) {
   EXPECT_EQ(edited(0).gravity, gravity);
   EXPECT_EQ(app->editData.currentLevel, 0);
   EXPECT_EQ(app->editData.levels.size(), 2u);
-  EXPECT_TRUE(edited(0).receivers.empty());
+  EXPECT_EQ(edited(0).receivers.size(), 1u) << "no receiver placed";
   EXPECT_EQ(app->editor.mode, 1);
   EXPECT_FALSE(app->editor.help.isShown());
 

@@ -27,9 +27,9 @@ ModelRef placed(const std::string& guid, float x, float y) {
   return ref;
 }
 
-// Two levels with nothing wrong: a start, a checkpoint, a jump inside the
-// level, a warping model and a warp to the second level, which arrives in a
-// checkpoint zone there, and a finish.
+// Two levels with nothing wrong: a start inside a checkpoint, a jump inside
+// the level, a warping model and a warp to the second level, which arrives
+// in a checkpoint zone there, and a finish.
 LevelData cleanSet() {
   LevelData data;
   data.models[0].guid = "spawner";
@@ -37,7 +37,7 @@ LevelData cleanSet() {
   data.models[1].guid = "portal";
   data.levels[0].guid = "a";
   data.levels[0].receivers = {Receiver{ofxVec2f(30, 40), "start"}};
-  data.levels[0].modelRefs = {placed("spawner", 50, 50), ModelRef{"portal", ofxVec2f(60, 60), true, "b", "in"}};
+  data.levels[0].modelRefs = {placed("spawner", 12, 6), ModelRef{"portal", ofxVec2f(60, 60), true, "b", "in"}};
   data.levels[0].warps = {zone(100, 100, "b", "in"), zone(0, 0, "mark", "start"),
                           zone(200, 0, "this", "start"), zone(0, 200, "song", "cave")};
   data.addLevel();
@@ -96,6 +96,8 @@ TEST_F(LevelChecks, EachFaultIsFoundOnceWithItsLevelAndPlace) {
        "arrival", 1, ofxVec2f(10, 10)},
       {"a warp arriving in a zone of another command", [](LevelData& d) { d.levels[1].warps[0].level = "shake"; },
        "arrival", 1, ofxVec2f(10, 10)},
+      {"a run starting outside every checkpoint zone", [](LevelData& d) { d.levels[0].modelRefs[0].pos.x = 50; },
+       "start", 0, ofxVec2f(50, 6)},
   };
   for (const Case& c : cases) {
     LevelData data = cleanSet();

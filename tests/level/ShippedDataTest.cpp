@@ -162,15 +162,23 @@ TEST_F(Shipped, CheckpointsCanBeSeenAndArrivalsGiveTheShipAMoment) {
       EXPECT_TRUE(calmed) << where << ": the ship arrives at full speed";
     }
   }
+  // The run starts on a checkpoint of its own, as every arrival does, so
+  // walls hold from the first frame; the next one waits out in the open.
   const Level& first = data.levels.front();
   for (const ModelRef& pad : first.modelRefs) {
     if (pad.guid != "spawner") continue;
+    bool onCheckpoint = false;
     for (const Warp& w : first.warps) {
       if (w.level != "mark") continue;
       const float dx = std::fmax(0.0f, std::fmax(w.rect.x - pad.pos.x, pad.pos.x - w.rect.x - w.rect.width));
       const float dy = std::fmax(0.0f, std::fmax(w.rect.y - pad.pos.y, pad.pos.y - w.rect.y - w.rect.height));
+      if (contains(w.rect, pad.pos)) {
+        onCheckpoint = true;
+        continue;
+      }
       EXPECT_GE(std::hypot(dx, dy), 150) << "checkpoint " << w.id << " is too close to the pad";
     }
+    EXPECT_TRUE(onCheckpoint) << "the run starts outside every checkpoint zone";
   }
 }
 

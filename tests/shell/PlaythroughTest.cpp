@@ -131,3 +131,27 @@ TEST_F(Playthrough, TheStoredTimelineFinishesTheCampaignThroughEveryLevelWithARe
     EXPECT_TRUE(fs::exists(Ghost::path(level.guid))) << level.guid;
   }
 }
+
+// The campaign's walls hold from the first frame: thrust straight from the
+// pad meets the hangar's wall and destroys the ship instead of passing
+// through it (a run that starts outside every checkpoint zone could cross
+// the hangar through its walls and still count).
+TEST_F(Playthrough, ThrustFromThePadMeetsAWallThatHolds) {
+  for (int frame = 0; frame < 300 && !app->playing(); ++frame) {
+    if (frame == 0) app->keyPressed(KEY_ENTER);
+    if (frame == 2) app->keyReleased(KEY_ENTER);
+    clock.advance(16);
+    app->update();
+  }
+  ASSERT_TRUE(app->playing());
+  ASSERT_EQ(app->game.levelData->currentLevel, 0);
+  app->keyPressed(KEY_UP);
+  bool died = false;
+  for (int frame = 0; frame < 600 && !died; ++frame) {
+    clock.advance(16);
+    app->update();
+    died = app->game.dying;
+  }
+  EXPECT_TRUE(died) << "the ship left the hangar's room at (" << app->game.pos.x << ", "
+                    << app->game.pos.y << ")";
+}

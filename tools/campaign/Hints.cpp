@@ -22,7 +22,7 @@ const Hint hints[] = {
     // the first fuel, the way out.
     {"hint_controls", "UP: THRUST\nLEFT / RIGHT: TURN", 8, plain},
     {"hint_stop", "NO GRAVITY HERE:\nTO STOP, TURN\nAND THRUST", 8, plain},
-    {"hint_checkpoint", "BEACON = CHECKPOINT\nWALLS HURT FROM HERE ON\nCRASH? YOU COME BACK HERE", 8, beacon},
+    {"hint_checkpoint", "BEACON = CHECKPOINT\nCRASH? YOU COME BACK\nTO THE LAST ONE", 8, beacon},
     {"hint_fuel", "FUEL: FLY THROUGH\nTO FILL THE TANK", 8, fuel},
     {"hint_exit", "EXIT", 8, plain},
     // The shaft: gravity.

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "Campaign.h"
+#include "editors/LevelChecks.h"
 #include "framework/ofLog.h"
 
 namespace fs = std::filesystem;
@@ -49,6 +50,13 @@ int main(int argc, char** argv) {
   LevelData campaign{LevelData::Empty{}};
   addModels(campaign);
   addLevels(campaign);
+  // What F3 would find is mended here, before the campaign ships: every
+  // level's way in lies in a checkpoint zone, every zone leads somewhere.
+  const std::vector<editor::Finding> findings = editor::checkLevels(campaign);
+  for (const editor::Finding& finding : findings) {
+    std::fprintf(stderr, "orvane_campaign: level %d: %s\n", finding.level + 1, finding.text.c_str());
+  }
+  if (!findings.empty()) return 1;
   const std::string levels = savedText(campaign);
   const std::string logo = savedText(buildLogo());
   if (levels.empty() || logo.empty() || !write(folder / "data.xml", levels) ||

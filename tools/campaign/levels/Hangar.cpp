@@ -4,10 +4,10 @@
 
 // Hangar, no gravity. Teaches the keys, and that without gravity the ship
 // drifts until it is turned round and thrust the other way: words on the
-// hangar floor say so. Nothing can hurt the ship before the first
-// checkpoint, which waits in the open far from the pad, its beacon
-// explained beside it; then a wide hall up, a fuel tank explained where it
-// floats, and a corridor back to the exit. Mechanics: spawner, the first
+// hangar floor say so. The pad is a checkpoint like every arrival, so walls
+// hold from the first frame; the next checkpoint waits in the open, its
+// beacon explained beside it; then a wide hall up, a fuel tank explained
+// where it floats, and a corridor back to the exit. Mechanics: spawner,
 // "mark", "song" (the cave music takes over from the menu's), "sound", a
 // fuel tank, level warp.
 void hangarLevel(LevelData& data, const std::string& guid, const std::string& next) {
@@ -18,6 +18,7 @@ void hangarLevel(LevelData& data, const std::string& guid, const std::string& ne
   cave.room(125, 12, 300, 98);   // the corridor back
   k.rock(cave, {0.58f, 0.35f, 0.5f}, 1);
 
+  k.checkpoint("start", 55, 272, "r");
   k.place("spawner", 55, 272);
   k.zone(20, 135, 200, 165, "song", "cave");
   k.zone(20, 135, 200, 165, "sound", "beep");
