@@ -66,7 +66,8 @@ void testApp::setup() {
     if (playing()) journey.drawGhost();
   };
   // What could not be read is said on the title, where the player looks first.
-  for (const std::string& problem : {fontProblem, scores.problem, progress.takeProblem()}) {
+  for (const std::string& problem :
+       {noticeOnStart, fontProblem, scores.problem, progress.takeProblem()}) {
     if (!problem.empty()) title.say(problem);
   }
   if (editOnStart) enter(Screen::editing);

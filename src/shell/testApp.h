@@ -82,6 +82,9 @@ class testApp : public ofBaseApp {
                        [this] { resetFlightDefaults(); }}};
   // Set before setup to start in the editing state (orvane --edit).
   bool editOnStart = false;
+  // Set before setup: said under the title's menu (a window that took a
+  // smaller scale than the one chosen, say).
+  std::string noticeOnStart;
 
   // The player's settings and, set before setup, the settings main has
   // read already to open the window (setup reads them itself otherwise).
