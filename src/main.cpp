@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "framework/ofAppGlutWindow.h"
 #include "framework/ofAppRunner.h"
@@ -31,7 +32,8 @@ const char* usage =
     "  --edit              start in the level editor (e on the title does too)\n"
     "  --level GUID        practise the level named GUID (l on the title lists\n"
     "                      the levels reached); the run ends at the title\n"
-    "  --scale N           show the game N times larger, N from 1 to 4\n"
+    "  --scale N           show the game N times larger, N from 1 to 4; a window\n"
+    "                      too large for the display takes the largest that fits\n"
     "  --fullscreen        fill the screen (F11 switches while playing)\n"
     "                      The window's scale and full screen are remembered in\n"
     "                      the settings file, as F11 and these options leave them.\n"
@@ -76,6 +78,17 @@ bool chooseWindow(const Options& options, Settings& settings) {
   }
   if (options.fullscreen) settings.fullscreen = true;
   return settings != before;
+}
+
+// What to tell the player when the window took a smaller scale than the
+// one chosen, which did not fit the display; "" when it took that one.
+// The choice stays as it was, for a larger display.
+std::string scaleNotice(int chosen) {
+  const ofScaleFit fit = ofAppGlutWindow::scaleFit();
+  if (!fit.reduced) return "";
+  return "scale " + std::to_string(chosen) + " does not fit this " +
+         std::to_string(ofGetScreenWidth()) + " by " + std::to_string(ofGetScreenHeight()) +
+         " display: the window is shown at scale " + std::to_string(fit.scale);
 }
 
 // Returns false (after printing why) when the program should stop at once.
@@ -135,6 +148,8 @@ int main(int argc, char** argv) {
   static ofAppGlutWindow window;
   ofAppGlutWindow::setScale(settings.scale);
   ofSetupOpenGL(&window, 530, 370, settings.fullscreen ? OF_FULLSCREEN : OF_WINDOW);
+  const std::string notice = scaleNotice(settings.scale);
+  if (!notice.empty()) ofLog(OF_WARNING, "%s", notice.c_str());
   // The test pattern needs no data; the game looks for it before it loads.
   const DataFolderSearch data = options.testPattern ? DataFolderSearch() : searchDataFolder();
   if (!data.found.empty()) ofSetDataPathRoot(data.found);
@@ -147,6 +162,7 @@ int main(int argc, char** argv) {
   } else {
     auto* app = new testApp();
     app->settingsOnStart = settings;
+    app->noticeOnStart = notice;
     app->editOnStart = options.edit;
     if (options.level) app->levelOnStart = options.level;
     ofRunApp(app);

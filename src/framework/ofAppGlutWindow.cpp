@@ -28,6 +28,9 @@ struct RunnerState {
   // The screen asked for (in screen pixels), the scale it is shown at and
   // the window's size now (in window pixels).
   ofWindowScale view;
+  // The scale asked for, and what the display made of it.
+  int askedScale = 1;
+  ofScaleFit fit;
   int savedX = -1, savedY = -1;
   bool setupScreen = true;
   std::FILE* frameLog = nullptr;
@@ -90,6 +93,14 @@ void prepareFrame() {
   glClearColor(bg[0], bg[1], bg[2], bg[3]);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   ofSetPixelScale(view.factor());
+}
+
+// The asked scale, lowered when its window would not fit the display (its
+// size is known once GLUT has started).
+void fitScaleToDisplay() {
+  state.fit = ofFitWindowScale(state.askedScale, state.view.screenWidth, state.view.screenHeight,
+                               glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+  state.view.setScale(state.fit.scale);
 }
 
 void display() {
@@ -180,6 +191,7 @@ void ofAppGlutWindow::setupOpenGL(int width, int height, int mode) {
   } else {
     state.view.screenWidth = width;
     state.view.screenHeight = height;
+    fitScaleToDisplay();
     glutInitWindowSize(state.view.wantedWidth(), state.view.wantedHeight());
     glutCreateWindow("");
     ofSetupGraphicDefaults();
@@ -231,13 +243,19 @@ void ofAppGlutWindow::setWindowShape(int width, int height) {
 
 void ofAppGlutWindow::setScale(int n) {
   const int before = state.view.scale;
+  state.askedScale = n;
   state.view.setScale(n);
-  // Before the window opens the scale only sets the size it opens at.
+  // Before the window opens the scale only sets the size it opens at, and
+  // the display's size is not known yet.
   const bool open = state.view.windowWidth > 0;
-  if (open && state.view.scale != before && !state.view.fullscreen) {
+  if (!open) return;
+  fitScaleToDisplay();
+  if (state.view.scale != before && !state.view.fullscreen) {
     glutReshapeWindow(state.view.wantedWidth(), state.view.wantedHeight());
   }
 }
+
+ofScaleFit ofAppGlutWindow::scaleFit() { return state.fit; }
 
 int ofAppGlutWindow::getFrameNum() { return state.loop.frameNum; }
 float ofAppGlutWindow::getFrameRate() { return state.loop.frameRate; }

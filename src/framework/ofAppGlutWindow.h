@@ -9,6 +9,7 @@
 
 #include "framework/ofAppBaseWindow.h"
 #include "framework/ofFrameLoop.h"
+#include "framework/ofWindowScale.h"
 
 class ofAppGlutWindow : public ofAppBaseWindow {
  public:
@@ -37,8 +38,12 @@ class ofAppGlutWindow : public ofAppBaseWindow {
   // kept within 1..ofMaxWindowScale): lines n times wider, the mouse mapped
   // back to screen pixels, and ofGetWidth, ofGetHeight and setWindowShape
   // still in screen pixels. Set before setupOpenGL, it is the size the
-  // window opens at; afterwards the window is resized.
+  // window opens at; afterwards the window is resized. A window too large
+  // for the display takes the largest scale that fits (ofFitWindowScale).
   static void setScale(int n);
+  // The scale the window takes and whether it is lower than the one asked,
+  // once the display's size is known (from setupOpenGL on).
+  static ofScaleFit scaleFit();
 
   // Appends one line per displayed frame to file: frame number, wall-clock
   // milliseconds and process CPU milliseconds since start (for benchmarks).

@@ -21,6 +21,22 @@ int toScreen(int p, int start, int length, int units) {
 }
 }  // namespace
 
+ofScaleFit ofFitWindowScale(int asked, int width, int height, int displayWidth,
+                            int displayHeight) {
+  ofScaleFit fit;
+  fit.scale = std::clamp(asked, 1, ofMaxWindowScale);
+  if (displayWidth <= 0 || displayHeight <= 0) return fit;
+  // In whole numbers: 10 * size <= 9 * display.
+  auto fits = [&](int scale) {
+    return 10L * width * scale <= 9L * displayWidth && 10L * height * scale <= 9L * displayHeight;
+  };
+  while (fit.scale > 1 && !fits(fit.scale)) {
+    --fit.scale;
+    fit.reduced = true;
+  }
+  return fit;
+}
+
 void ofWindowScale::setScale(int n) { scale = std::clamp(n, 1, ofMaxWindowScale); }
 
 int ofWindowScale::reportedWidth() const {

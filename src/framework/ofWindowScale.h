@@ -8,6 +8,19 @@
 // The largest whole-number scale a window takes.
 constexpr int ofMaxWindowScale = 4;
 
+// The scale of a window showing a screen of width by height screen pixels
+// on a display of displayWidth by displayHeight pixels: the one asked
+// (within 1..ofMaxWindowScale) when the window fits in nine tenths of the
+// display each way (the rest is left to the window's frame and the
+// desktop's panels), else the largest that does, 1 at least. A display of
+// unknown size (0) takes the one asked.
+struct ofScaleFit {
+  int scale = 1;
+  bool reduced = false;  // lower than the one asked, which did not fit
+};
+ofScaleFit ofFitWindowScale(int asked, int width, int height, int displayWidth,
+                            int displayHeight);
+
 struct ofWindowScale {
   // The screen the application draws, in screen pixels: the size it asked
   // the window for.

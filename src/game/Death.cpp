@@ -1,4 +1,5 @@
-// Losing the ship after a checkpoint, and its return there half a second later.
+// Losing the ship after a checkpoint, and its return there half a second
+// later, or at once when the player asks for it from the pause.
 
 #include "framework/ofClock.h"
 #include "game/Game.h"
@@ -49,7 +50,30 @@ void Game::updateDeath() {
   int level = 0;
   ofxVec2f place;
   // No such checkpoint: the ship flies on from where it died.
-  if (!checkpointPlace(level, place)) return;
+  if (checkpointPlace(level, place)) respawn(level, place);
+}
+
+// The clock runs on and no death is told: the time spent since the
+// checkpoint stays spent, and the ship was not lost.
+bool Game::restartFromCheckpoint() {
+  int level = 0;
+  ofxVec2f place;
+  if (finishing || !checkpointPlace(level, place)) return false;
+  frameReport = FrameReport();
+  dying = false;
+  deathTime = 0;
+  respawn(level, place);
+  reportState();
+  return true;
+}
+
+bool Game::canRestartFromCheckpoint() const {
+  int level = 0;
+  ofxVec2f place;
+  return !finishing && checkpointPlace(level, place);
+}
+
+void Game::respawn(int level, const ofxVec2f& place) {
   moveToLevel(level);
   levelData->resetAnimations();
   pos = place;

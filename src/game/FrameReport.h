@@ -1,8 +1,9 @@
 #pragma once
 // What happened in the last frame of a run and where it left the ship, as
-// the game tells it: filled by Game::update (and Game::start) where things
-// happen, and read by whatever follows the run from outside the simulation
-// (the player's journey, its splits and ghosts) instead of Game's fields.
+// the game tells it: filled by Game::update (and by Game::start and
+// Game::restartFromCheckpoint) where things happen, and read by whatever
+// follows the run from outside the simulation (the player's journey, its
+// splits and ghosts) instead of Game's fields.
 
 #include <string>
 
@@ -18,7 +19,7 @@ struct FrameReport {
   bool reachedCheckpoint = false;
   std::string checkpointReceiver;
   bool died = false;
-  // Back at the checkpoint after a death.
+  // Back at the checkpoint after a death, or at the player's asking.
   bool respawned = false;
   // A zone moved the ship, within its level or into another.
   bool warped = false;

@@ -67,6 +67,14 @@ class Game {
   // Death and respawn.
   void die();
   void updateDeath();
+  // The ship back at the checkpoint at once, as a respawn puts it there
+  // (paused or not, dying or not), reported as a frame that did just that:
+  // respawned, and entered when the checkpoint is in another level. False,
+  // with nothing changed, when it cannot be (see canRestartFromCheckpoint).
+  bool restartFromCheckpoint();
+  // There is a checkpoint with a place to go back to, and the finish has
+  // not begun.
+  bool canRestartFromCheckpoint() const;
   // Where a respawn puts the ship: the level's index and the place in it.
   // False when the checkpoint names no place (or there is none).
   bool checkpointPlace(int& level, ofxVec2f& place) const;
@@ -164,6 +172,8 @@ class Game {
   bool advance(const InputState& current, const InputState& previous);
   // Makes the level of that index current, telling a change of level.
   void moveToLevel(int index);
+  // The ship at the checkpoint's place in that level, coming back to life.
+  void respawn(int level, const ofxVec2f& place);
   // The report's account of where the run stands, after a frame or a start.
   void reportState();
 

@@ -19,6 +19,8 @@ struct ControlButton {
 constexpr ControlButton controlButtons[] = {
     {PadReading::a, SDL_CONTROLLER_BUTTON_A},
     {PadReading::b, SDL_CONTROLLER_BUTTON_B},
+    {PadReading::x, SDL_CONTROLLER_BUTTON_X},
+    {PadReading::y, SDL_CONTROLLER_BUTTON_Y},
     {PadReading::start, SDL_CONTROLLER_BUTTON_START},
     {PadReading::back, SDL_CONTROLLER_BUTTON_BACK},
     {PadReading::dpadUp, SDL_CONTROLLER_BUTTON_DPAD_UP},

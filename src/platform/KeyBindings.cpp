@@ -16,6 +16,8 @@ const KeyBindings::ActionInfo actions[] = {
     {"back", "back / pause / exit", KEY_ESCAPE},
     {"start", "start / choose", KEY_ENTER},
     {"quit", "quit a paused run", 'q'},
+    {"checkpoint", "to the checkpoint", 'r'},
+    {"restart", "restart run / level", 'n'},
 };
 static_assert(sizeof(actions) / sizeof(actions[0]) == KeyBindings::actionCount,
               "one row per action");

@@ -11,7 +11,9 @@
 
 class KeyBindings {
  public:
-  enum Action { turnLeft, turnRight, thrust, pause, back, start, quit, actionCount };
+  enum Action {
+    turnLeft, turnRight, thrust, pause, back, start, quit, checkpoint, restart, actionCount
+  };
 
   struct ActionInfo {
     const char* name;   // in the settings file

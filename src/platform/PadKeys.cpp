@@ -19,6 +19,9 @@ constexpr ControlKeys controlKeys[] = {
     // While paused, q goes back to the title: without it a pad could not
     // leave a run.
     {PadReading::back, 'q', 0},
+    // While paused, back to the checkpoint and a restart.
+    {PadReading::x, 'r', 0},
+    {PadReading::y, 'n', 0},
     {PadReading::dpadUp, KEY_UP, KEY_UP},
     {PadReading::dpadDown, KEY_DOWN, KEY_DOWN},
     {PadReading::dpadLeft, KEY_LEFT, KEY_LEFT},

@@ -8,7 +8,7 @@
 // The controls of all pads together in one frame.
 struct PadReading {
   enum Control {
-    a, b, start, back, dpadUp, dpadDown, dpadLeft, dpadRight, rightTrigger, controlCount
+    a, b, x, y, start, back, dpadUp, dpadDown, dpadLeft, dpadRight, rightTrigger, controlCount
   };
   bool held[controlCount] = {};
   // The left stick across: -1 full left .. 1 full right, 0 in the dead zone.

@@ -8,7 +8,8 @@
 #include "framework/ofTrueTypeFont.h"
 #include "platform/Settings.h"
 
-void PauseOverlay::draw(ofTrueTypeFont& font, const Settings& settings, bool paused) {
+void PauseOverlay::draw(ofTrueTypeFont& font, const Settings& settings, bool paused,
+                        const Offer& offer) {
   fade += paused ? 0.1f : -0.1f;
   if (fade > 1) fade = 1;
   if (fade < 0) fade = 0;
@@ -27,4 +28,13 @@ void PauseOverlay::draw(ofTrueTypeFont& font, const Settings& settings, bool pau
   font.drawString("paused", x, y - 40);
   font.drawString("resume:   " + bound(KeyBindings::pause), x, y - 20);
   font.drawString("quit to menu:   " + bound(KeyBindings::quit), x, y);
+  float below = y + 20;
+  if (offer.checkpoint) {
+    font.drawString("to the checkpoint:   " + bound(KeyBindings::checkpoint), x, below);
+    below += 20;
+  }
+  if (offer.restart) {
+    const std::string what = offer.practice ? "restart the level:   " : "restart the run:   ";
+    font.drawString(what + bound(KeyBindings::restart), x, below);
+  }
 }

@@ -1,6 +1,7 @@
 // Runs on the application's screens: the campaign started from the title,
 // a practice run of one level chosen from the level list (or by --level),
-// and where each ends: the score screen, the level list or the title.
+// the restarts the pause offers, and where each run ends: the score
+// screen, the level list or the title.
 
 #include "framework/XmlSettings.h"
 #include "framework/ofLog.h"
@@ -102,4 +103,33 @@ void testApp::endRun() {
   }
   openLevelList();
   if (shown != Screen::levelList) enter(Screen::title);
+}
+
+// The same run goes on from the checkpoint: the journey is shown the
+// restart as the frame it is, so that a checkpoint in another level begins
+// a pass there as a respawn does.
+void testApp::restartAtCheckpoint() {
+  if (!game.restartFromCheckpoint()) return;
+  journey.update(game);
+  enter(Screen::game);
+}
+
+// A new run from the start, as one begun from the title or the list: the
+// run left is not over, so it reaches no table, and the journey starts
+// afresh, leaving the pass under way without a time.
+void testApp::restartRun() {
+  if (game.finishing) return;
+  closeRun();
+  const bool started = practiceLevel.empty() ? startRun() : startPracticeRun(practiceLevel);
+  // The levels could not be read again: the title says why.
+  if (!started) practiceFromOption = false;
+  enter(started ? Screen::game : Screen::title);
+}
+
+PauseOverlay::Offer testApp::pauseOffer() const {
+  PauseOverlay::Offer offer;
+  offer.checkpoint = game.canRestartFromCheckpoint();
+  offer.restart = !game.finishing;
+  offer.practice = !practiceLevel.empty();
+  return offer;
 }

@@ -20,15 +20,17 @@ void testApp::enter(Screen next) {
 void testApp::leave(Screen old, Screen next) {
   if (old == Screen::scores) scoreScreen.leave(scores);
   if (old == Screen::editing) ofHideCursor();
-  if (inRun(old) && !inRun(next)) {
-    // However a run ends, the title's music comes back and nothing of the
-    // run's pause is left for the next one.
-    game.paused = false;
-    game.ownAudio.release();
-    game.ownAudio.playSong("menu", true);
-    game.ownAudio.resumeSong();
-    runAssisted = false;
-  }
+  if (inRun(old) && !inRun(next)) closeRun();
+}
+
+// However a run ends (a restart too), the title's music comes back and
+// nothing of the run's pause or help is left for the next one.
+void testApp::closeRun() {
+  game.paused = false;
+  game.ownAudio.release();
+  game.ownAudio.playSong("menu", true);
+  game.ownAudio.resumeSong();
+  runAssisted = false;
 }
 
 void testApp::arrive(Screen old, Screen next) {

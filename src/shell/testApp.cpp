@@ -66,7 +66,8 @@ void testApp::setup() {
     if (playing()) journey.drawGhost();
   };
   // What could not be read is said on the title, where the player looks first.
-  for (const std::string& problem : {fontProblem, scores.problem, progress.takeProblem()}) {
+  for (const std::string& problem :
+       {noticeOnStart, fontProblem, scores.problem, progress.takeProblem()}) {
     if (!problem.empty()) title.say(problem);
   }
   if (editOnStart) enter(Screen::editing);
@@ -154,7 +155,15 @@ void testApp::updateGame() {
   const bool toggle = wentDown(input.keyEscape, previousInput.keyEscape) !=
                       wentDown(input.keySpace, previousInput.keySpace);
   if (toggle) enter(shown == Screen::pause ? Screen::game : Screen::pause);
-  if (shown == Screen::pause && wentDown(input.keyQ, previousInput.keyQ)) endRun();
+  if (shown != Screen::pause) return;
+  // The keys read are the actions' usual ones: a bound key arrives as them.
+  if (wentDown(input.keyQ, previousInput.keyQ)) {
+    endRun();
+  } else if (wentDown(input.keyN, previousInput.keyN)) {
+    restartRun();
+  } else if (wentDown(input.keyR, previousInput.keyR)) {
+    restartAtCheckpoint();
+  }
 }
 
 void testApp::updateFade() {
@@ -174,7 +183,7 @@ void testApp::draw() {
     case Screen::pause:
       game.draw(input);
       journey.drawOverlay(font);
-      pauseOverlay.draw(font, settings, shown == Screen::pause);
+      pauseOverlay.draw(font, settings, shown == Screen::pause, pauseOffer());
       break;
     case Screen::scores:
       scoreScreen.draw(font, scores);

@@ -60,6 +60,8 @@ class testApp : public ofBaseApp {
   bool showingScores() const { return shown == Screen::scores; }
   bool choosingLevel() const { return shown == Screen::levelList; }
   bool choosingKeys() const { return shown == Screen::keys; }
+  // What the pause offers the run now, besides resuming and quitting.
+  PauseOverlay::Offer pauseOffer() const;
 
   ofTrueTypeFont font;
   Game game;
@@ -82,6 +84,9 @@ class testApp : public ofBaseApp {
                        [this] { resetFlightDefaults(); }}};
   // Set before setup to start in the editing state (orvane --edit).
   bool editOnStart = false;
+  // Set before setup: said under the title's menu (a window that took a
+  // smaller scale than the one chosen, say).
+  std::string noticeOnStart;
 
   // The player's settings and, set before setup, the settings main has
   // read already to open the window (setup reads them itself otherwise).
@@ -118,6 +123,10 @@ class testApp : public ofBaseApp {
   void startPracticeFromOption();
   void endRun();
   void openLevelList();
+  // From the pause: back to the checkpoint in the same run, or a new run
+  // (in practice, the level again).
+  void restartAtCheckpoint();
+  void restartRun();
   // The settings read, carried over from an older record and applied; F11;
   // the key code input gets for a key (PlayerSettings.cpp).
   void loadSettings();
@@ -126,8 +135,10 @@ class testApp : public ofBaseApp {
   void toggleSetting(bool Settings::*setting);
   void toggleFullscreen();
   int gameKey(int key) const;
-  // What entering and leaving a screen mean (Screens.cpp).
+  // What entering and leaving a screen mean (Screens.cpp); what ending a run
+  // means, however it ends.
   void leave(Screen old, Screen next);
+  void closeRun();
   void arrive(Screen old, Screen next);
 
   Screen shown = Screen::title;

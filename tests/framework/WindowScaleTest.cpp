@@ -41,6 +41,37 @@ TEST(WindowScale, TheScaleStaysWithinOneToFour) {
   }
 }
 
+TEST(WindowScale, AScaleTooLargeForTheDisplayDropsToTheLargestThatFitsInNineTenthsOfIt) {
+  struct Case {
+    int asked, displayWidth, displayHeight;
+    int scale;
+    bool reduced;
+  };
+  const Case cases[] = {
+      {4, 1920, 1080, 2, true},   // 1480 and 1110 rows are more than 972
+      {3, 1920, 1080, 2, true},
+      {2, 1920, 1080, 2, false},  // 1060 by 740
+      {1, 1920, 1080, 1, false},
+      {4, 3840, 2160, 4, false},  // 2120 by 1480
+      {4, 2560, 1440, 3, true},   // 1590 by 1110 within 2304 by 1296
+      {3, 1280, 1024, 2, true},
+      {2, 1024, 768, 1, true},    // 1060 columns are more than the display's
+      {2, 1177, 823, 1, true},    // a pixel too narrow for 1060 in nine tenths
+      {2, 1178, 822, 1, true},    // a pixel too low for 740
+      {2, 1178, 823, 2, false},   // just wide and high enough
+      {1, 640, 400, 1, false},    // nothing smaller to take
+      {3, 0, 0, 3, false},        // a display of unknown size
+      {9, 3840, 2160, 4, false},  // within 1..4 first
+  };
+  for (const Case& c : cases) {
+    const ofScaleFit fit = ofFitWindowScale(c.asked, 530, 370, c.displayWidth, c.displayHeight);
+    const std::string label = std::to_string(c.asked) + " on " + std::to_string(c.displayWidth) +
+                              "x" + std::to_string(c.displayHeight);
+    EXPECT_EQ(fit.scale, c.scale) << label;
+    EXPECT_EQ(fit.reduced, c.reduced) << label;
+  }
+}
+
 TEST(WindowScale, TheGameIsToldItsOwnSizeOnlyWhileTheWindowHoldsItsScaledSize) {
   for (int scale = 1; scale <= ofMaxWindowScale; ++scale) {
     const ofWindowScale exact = windowAt(scale, 530 * scale, 370 * scale);

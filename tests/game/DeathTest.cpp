@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 #include "support/GameFixture.h"
 
 using Death = GameFixture;
@@ -13,6 +16,10 @@ LevelData cave(const std::string& markId = "cp", const std::string& dir = "r") {
   data.levels[0].warps = {zone(90, 90, 20, 20, "mark", markId, dir)};
   return data;
 }
+
+// A place as a pair, to compare in one expectation.
+std::pair<float, float> xy(const ofPoint& p) { return {p.x, p.y}; }
+const std::pair<float, float> checkpoint{50, 50};
 
 void crashInto(GameFixture& f, ofxVec2f velocity) {
   f.game->pos = ofxVec2f(300, 100);
@@ -91,4 +98,77 @@ TEST_F(Death, NoCheckpointNoDeath) {
   crashInto(*this, ofxVec2f(0, 0));
   EXPECT_FALSE(game->dying);
   EXPECT_FALSE(level().hasModelRef("player_death"));
+}
+
+TEST_F(Death, ARestartFromThePauseIsARespawnAtOnceWithTheClockRunningOnAndNoDeath) {
+  start(cave());
+  frame();  // the checkpoint
+  game->pos = ofxVec2f(200, 200);
+  game->vel = ofxVec2f(1, 1);
+  game->angle = 10;
+  game->fuel = 3.5f;
+  frames(30);
+  game->paused = true;
+  clock.advance(5000);
+  frame();
+  const float playTime = game->playTime;
+  stopAllSounds();
+  ASSERT_TRUE(game->canRestartFromCheckpoint());
+  ASSERT_TRUE(game->restartFromCheckpoint());
+  EXPECT_EQ(xy(game->pos), checkpoint);
+  EXPECT_EQ(xy(game->vel), std::make_pair(0.0f, 0.0f));
+  EXPECT_EQ(game->angle, 90);
+  EXPECT_FLOAT_EQ(game->fuel, 3.5f);
+  EXPECT_TRUE(level().hasModelRef("player_respawn"));
+  EXPECT_TRUE(effectPlaying("respawn"));
+  const FrameReport& report = game->report();
+  EXPECT_TRUE(report.respawned);
+  EXPECT_FALSE(report.died) << "the ship was not lost";
+  EXPECT_FALSE(report.enteredLevel);
+  EXPECT_FALSE(report.paused);
+  EXPECT_EQ(xy(report.position), checkpoint);
+  EXPECT_FLOAT_EQ(report.playTime, playTime) << "the time since the checkpoint stays spent";
+  game->paused = false;
+  frame();
+  EXPECT_NEAR(game->playTime, playTime + 0.016f, 1e-4);
+}
+
+TEST_F(Death, ARestartFromTheCheckpointWhereThereIsOneAndTheFinishHasNotBegun) {
+  struct Case {
+    const char* what;
+    std::function<void(Death&)> prepare;  // after the checkpoint's frame
+    bool restarts;
+    bool entersLevel;
+  };
+  const Case cases[] = {
+      {"while the wreck burns: at once, without waiting the half second",
+       [](Death& f) { crashInto(f, ofxVec2f(0, 0)); }, true, false},
+      {"from another level: the checkpoint's level is entered",
+       [](Death& f) {
+         f.game->levelData->addLevel();
+         f.game->levelData->levels[1].guid = "two";
+         f.game->levelData->currentLevel = 1;
+       },
+       true, true},
+      {"before any checkpoint", [](Death& f) { f.game->markLevel.clear(); }, false, false},
+      {"at a checkpoint without a place", [](Death& f) { f.game->markReceiver = "gone"; }, false,
+       false},
+      {"during the finish", [](Death& f) { f.game->beginFinish(); }, false, false},
+  };
+  for (const Case& c : cases) {
+    start(cave());
+    frame();
+    game->pos = ofxVec2f(200, 200);
+    c.prepare(*this);
+    const std::pair<float, float> before = xy(game->pos);
+    EXPECT_EQ(game->canRestartFromCheckpoint(), c.restarts) << c.what;
+    EXPECT_EQ(game->restartFromCheckpoint(), c.restarts) << c.what;
+    EXPECT_EQ(xy(game->pos), c.restarts ? checkpoint : before) << c.what;
+    if (!c.restarts) continue;
+    EXPECT_FALSE(game->dying) << c.what;
+    EXPECT_EQ(game->levelData->currentLevel, 0) << c.what;
+    EXPECT_EQ(game->report().enteredLevel, c.entersLevel) << c.what;
+    EXPECT_EQ(game->report().levelGuid, "one") << c.what;
+    EXPECT_FALSE(game->report().died) << c.what;
+  }
 }

@@ -41,6 +41,10 @@ TEST(PadKeys, EachControlPressesItsKeyInFlightAndOnTheScreens) {
       {PadReading::b, false, KEY_ESCAPE},
       {PadReading::back, true, 'q'},
       {PadReading::back, false, 0},
+      {PadReading::x, true, 'r'},
+      {PadReading::x, false, 0},
+      {PadReading::y, true, 'n'},
+      {PadReading::y, false, 0},
       {PadReading::dpadUp, false, KEY_UP},
       {PadReading::dpadDown, false, KEY_DOWN},
       {PadReading::dpadLeft, true, KEY_LEFT},
@@ -56,7 +60,7 @@ TEST(PadKeys, EachControlPressesItsKeyInFlightAndOnTheScreens) {
     expected.lastKey = c.key ? c.key : -1;
     if (c.key) *expected.flagFor(c.key) = true;
     for (int code : {int{KEY_UP}, int{KEY_DOWN}, int{KEY_LEFT}, int{KEY_RIGHT}, int{KEY_ENTER},
-                     int{KEY_ESCAPE}, int{KEY_SPACE}, int{'q'}}) {
+                     int{KEY_ESCAPE}, int{KEY_SPACE}, int{'q'}, int{'r'}, int{'n'}}) {
       EXPECT_EQ(keyHeld(input, code), keyHeld(expected, code)) << label << ", key " << code;
     }
     EXPECT_EQ(input.lastKey, expected.lastKey) << label;

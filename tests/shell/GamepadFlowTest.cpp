@@ -205,3 +205,33 @@ TEST_F(PadOnTheList, TheDpadChoosesAPracticeLevelAndAStartsItWhileBGoesBack) {
   ASSERT_TRUE(app->playing());
   EXPECT_EQ(app->practiceLevel, "second");
 }
+
+TEST_F(PadOnTheList, WhilePausedXGoesBackToTheCheckpointAndYFliesTheLevelAgain) {
+  tap('l');
+  tap(KEY_DOWN);
+  tap(KEY_ENTER);
+  for (int i = 0; i < 100 && !app->playing(); ++i) update();
+  ASSERT_EQ(app->practiceLevel, "second");
+  auto padTap = [&](SDL_GameControllerButton button) {
+    pad.press(button);
+    update();
+    pad.release(button);
+    update();
+  };
+  update(60);
+  app->game.pos = ofxVec2f(100, 300);
+  padTap(SDL_CONTROLLER_BUTTON_X);
+  EXPECT_EQ(app->game.pos.x, 100) << "flying, X does nothing";
+  padTap(SDL_CONTROLLER_BUTTON_START);
+  ASSERT_TRUE(app->game.paused);
+  padTap(SDL_CONTROLLER_BUTTON_X);
+  EXPECT_FALSE(app->game.paused);
+  EXPECT_EQ(app->game.pos.x, 240) << "at the level's start, its checkpoint";
+  EXPECT_GT(app->game.playTime, 0.9f);
+
+  padTap(SDL_CONTROLLER_BUTTON_START);
+  padTap(SDL_CONTROLLER_BUTTON_Y);
+  EXPECT_FALSE(app->game.paused);
+  EXPECT_EQ(app->practiceLevel, "second");
+  EXPECT_LT(app->game.playTime, 0.1f) << "the level flown again from its start";
+}

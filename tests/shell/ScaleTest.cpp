@@ -115,3 +115,44 @@ TEST(ScaledWindow, AScaleOutsideOneToFourIsRefused) {
     EXPECT_EQ(game.window(), 0u);
   }
 }
+
+namespace {
+// The harness's display is 1280 by 1024: a window of scale 3 (1590 by 1110)
+// or 4 does not fit in nine tenths of it, one of scale 2 (1060 by 740) does.
+const char* const loweredToTwo = "does not fit this 1280 by 1024 display: the window is shown at scale 2";
+
+// The title at scale 2 with a notice in red along its bottom.
+bool titleAtTwoWithNotice(const Screenshot& s) {
+  return titleAtScaleTwo(s) && s.count(0, 660, 1060, 80, Rgb{255, 90, 90}, 60) > 80;
+}
+}  // namespace
+
+TEST(ScaledWindow, AScaleTooLargeForTheDisplayTakesTheLargestThatFitsAndSaysSo) {
+  GameProcess game(fixturePath("play"), {"--scale", "3"}, withLogo);
+  ASSERT_TRUE(game.waitForWindow());
+  EXPECT_TRUE(game.waitFor(titleAtTwoWithNotice, 5000));
+  EXPECT_NE(game.output().find(std::string("scale 3 ") + loweredToTwo), std::string::npos)
+      << game.output();
+  // The player asked for 3: it is kept, for a larger display.
+  const std::string settings = fileText(game.folder() + "/config/orvane/settings");
+  EXPECT_NE(settings.find("\nscale = 3\n"), std::string::npos) << settings;
+}
+
+TEST(ScaledWindow, AScaleKeptInTheSettingsThatDoesNotFitIsShownSmallerAndTheFileIsLeftAlone) {
+  const std::string kept = "# chosen on a larger display\nscale = 4\n";
+  GameProcess game(fixturePath("play"), {}, [&](const std::string& scratch) {
+    withLogo(scratch);
+    std::filesystem::create_directories(scratch + "/config/orvane");
+    std::ofstream(scratch + "/config/orvane/settings") << kept;
+  });
+  ASSERT_TRUE(game.waitForWindow());
+  EXPECT_TRUE(game.waitFor(titleAtTwoWithNotice, 5000));
+  EXPECT_NE(game.output().find(std::string("scale 4 ") + loweredToTwo), std::string::npos)
+      << game.output();
+  game.resizeWindow(900, 600);
+  GameProcess::pause(100);
+  EXPECT_TRUE(game.waitFor(
+      [](const Screenshot& s) { return s.width == 1060 && s.height == 740; }, 5000))
+      << "a resize springs back to the scale the window took";
+  EXPECT_EQ(fileText(game.folder() + "/config/orvane/settings"), kept);
+}

@@ -83,6 +83,53 @@ TEST_F(Screens, ThePauseOverlayFadesInOverTenFrames) {
 }
 
 namespace {
+// The right-most column of pause text in the rows of a line with that
+// baseline, from the window centre; -1 for no line.
+int pauseLineEnd(int baseline) {
+  for (int x = 529; x >= 265; --x) {
+    if (pixelsOf(pauseText, x, baseline - 9, 1, 10) > 0) return x;
+  }
+  return -1;
+}
+}  // namespace
+
+TEST_F(Screens, ThePauseOffersTheCheckpointAndARestartOnTheLinesUnderQuit) {
+  struct Case {
+    const char* what;
+    bool checkpoint, finishing, practice;
+    bool checkpointLine, restartLine;
+  };
+  const Case cases[] = {
+      {"a campaign run past a checkpoint", true, false, false, true, true},
+      {"a practice run", true, false, true, true, true},
+      {"before the first checkpoint", false, false, false, false, true},
+      {"during the finish", true, true, false, false, false},
+  };
+  int campaignEnd = -1, practiceEnd = -1;
+  for (const Case& c : cases) {
+    app->game.markLevel = c.checkpoint ? app->game.levelData->getCurrentLevel().guid : "";
+    app->game.markPlace = ofxVec2f(100, 100);
+    app->game.finishing = c.finishing;
+    app->practiceLevel = c.practice ? "anywhere" : "";
+    app->enter(Screen::pause);
+    for (int i = 0; i < 11; ++i) drawFrame();
+    // Under "quit to menu" (baseline 185): the checkpoint's line, then the
+    // restart's, each 20 pixels lower; a line not offered leaves its place
+    // to the next.
+    const int first = pauseLineEnd(205), second = pauseLineEnd(225);
+    const int lines = (c.checkpointLine ? 1 : 0) + (c.restartLine ? 1 : 0);
+    EXPECT_EQ(first >= 0, lines >= 1) << c.what;
+    EXPECT_EQ(second >= 0, lines == 2) << c.what;
+    if (c.checkpointLine && c.restartLine && !c.practice) campaignEnd = second;
+    if (c.practice) practiceEnd = second;
+    app->enter(Screen::game);
+    for (int i = 0; i < 11; ++i) drawFrame();
+  }
+  // "restart the level" is two letters longer than "restart the run".
+  EXPECT_GT(practiceEnd, campaignEnd + 6);
+}
+
+namespace {
 int brightness(int x, int y, int w, int h) {
   int sum = 0;
   for (int j = y; j < y + h; ++j) {
