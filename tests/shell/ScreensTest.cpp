@@ -9,38 +9,16 @@
 #include "framework/ofLog.h"
 #include "support/AppFixture.h"
 #include "support/FileSizeLimit.h"
+#include "support/FrameProbe.h"
 #include "support/GlTestWindow.h"
-#include "support/TextInFrame.h"
 
 namespace {
-// Text is anti-aliased and blended over black, which scales a colour but
-// keeps the ratios of its components: pixels are told apart by hue.
-struct Hue {
-  Rgb color;
-  bool matches(const Rgb& p) const {
-    const int strongest = std::max(p.r, std::max(p.g, p.b));
-    const int reference = std::max(color.r, std::max(color.g, color.b));
-    if (strongest < 40) return false;
-    auto near = [&](int got, int want) {
-      return std::abs(got * reference - want * strongest) <= 0.06 * reference * strongest;
-    };
-    return near(p.r, color.r) && near(p.g, color.g) && near(p.b, color.b);
-  }
-};
 const Hue menuYellow{{255, 211, 0}};
 const Hue heading{{0, 153, 153}};
 const Hue tableValue{{255, 170, 0}};
 const Hue blinking{{200, 100, 0}};
 const Hue pauseText{{255, 255, 0}};
 const Hue hudCyan{{20, 205, 220}};
-
-int pixelsOf(const Hue& hue, int x, int y, int w, int h) {
-  int n = 0;
-  for (int j = y; j < y + h; ++j) {
-    for (int i = x; i < x + w; ++i) n += hue.matches(GlTestWindow::pixel(i, j)) ? 1 : 0;
-  }
-  return n;
-}
 
 struct Screens : AppFixture {
   bool withGlWindow() const override { return true; }

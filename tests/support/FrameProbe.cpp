@@ -1,4 +1,4 @@
-#include "support/TextInFrame.h"
+#include "support/FrameProbe.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -71,6 +71,32 @@ bool showsAt(const Frame& frame, const Pattern& pattern, int x, int y) {
   return true;
 }
 }  // namespace
+
+bool Hue::matches(const Rgb& p) const {
+  const int strongest = brightest(p);
+  const int reference = brightest(color);
+  if (strongest < 40) return false;
+  auto near = [&](int got, int want) {
+    return std::abs(got * reference - want * strongest) <= 0.06 * reference * strongest;
+  };
+  return near(p.r, color.r) && near(p.g, color.g) && near(p.b, color.b);
+}
+
+int pixelsOf(const Hue& hue, int x, int y, int w, int h) {
+  int n = 0;
+  for (int j = y; j < y + h; ++j) {
+    for (int i = x; i < x + w; ++i) n += hue.matches(GlTestWindow::pixel(i, j)) ? 1 : 0;
+  }
+  return n;
+}
+
+int Frame::count(const Hue& hue, int x, int y, int w, int h) const {
+  int n = 0;
+  for (int j = std::max(y, 0); j < std::min(y + h, 370); ++j) {
+    for (int i = std::max(x, 0); i < std::min(x + w, 530); ++i) n += hue.matches(at(i, j)) ? 1 : 0;
+  }
+  return n;
+}
 
 Frame Frame::capture() {
   const std::vector<unsigned char> rgb = GlTestWindow::windowRgb();
