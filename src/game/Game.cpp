@@ -189,6 +189,14 @@ void Game::drawShip() {
     ofScale(finishScale, finishScale, 1);
   }
   if (dying) return;
+  // A dark rim a few pixels round the hull keeps the ship apart from the
+  // lines under it (hint lettering, walls flown past before a checkpoint).
+  ofFill();
+  ofSetColor(0, 0, 0);
+  const float rim = 1.5f;
+  ofTriangle(outline[0].x * rim, outline[0].y * rim, outline[1].x * rim, outline[1].y * rim,
+             outline[2].x * rim, outline[2].y * rim);
+  ofNoFill();
   ofSetColor(108, 140, 255);
   ofTriangle(outline[0].x, outline[0].y, outline[1].x, outline[1].y, outline[2].x, outline[2].y);
   ofRotate(angle);

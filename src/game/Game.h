@@ -167,6 +167,9 @@ class Game {
   void drawHud();
   void drawShip();
   void drawCheckpointCue();
+  // Where the checkpoint label of that width (pixels) has its baseline, in
+  // the level's frame (CheckpointCue.cpp).
+  ofxVec2f checkpointLabelPlace(float width) const;
   bool hullHitsWalls();
   // The frame's work after the F key, from the clock on.
   bool advance(const InputState& current, const InputState& previous);

@@ -56,11 +56,13 @@ std::string splitText(float seconds) {
   return text;
 }
 
-std::string splitDifference(float seconds) {
-  const long tenths = std::lround(std::fabs(seconds) * 10);
-  char text[32];
-  std::snprintf(text, sizeof text, "%c%ld.%ld", seconds < 0 && tenths > 0 ? '-' : '+',
-                tenths / 10, tenths % 10);
+std::string splitDifference(float seconds, std::optional<float> best) {
+  if (!best) return "first run";
+  const float difference = seconds - *best;
+  const long hundredths = std::isfinite(difference) ? std::lround(std::fabs(difference) * 100) : 0;
+  char text[40];
+  std::snprintf(text, sizeof text, "%c%ld.%02ld s", difference < 0 && hundredths > 0 ? '-' : '+',
+                hundredths / 100, hundredths % 100);
   return text;
 }
 
@@ -68,6 +70,7 @@ void RunJourney::start(const Game& game) {
   const FrameReport& frame = game.report();
   runSplits.start(frame);
   passResults.assign(1, PassResult());
+  bestsAtStart.clear();
   playTime = frame.playTime;
   splitShownFrom = -1;
   enterLevel(runSplits.splits().back().guid);
@@ -107,6 +110,9 @@ void RunJourney::enterLevel(const std::string& guid) {
     progress.reach(guid);
     saveProgress();
   }
+  // A best set earlier in this run is no best the run began with.
+  const auto atStart = bestsAtStart.try_emplace(guid, progress.bestTime(guid)).first;
+  if (atStart->second) passResults.back().bestBeforeRun = *atStart->second / 1000;
   recording.clear();
   replay.clear();
   ++ghostWanted;  // a read still on its way is for a level left

@@ -7,6 +7,7 @@
 // Records are saved and ghosts read on the writer's thread (RecordWriter),
 // never in a frame.
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,8 +22,10 @@ class ofTrueTypeFont;
 
 // A split as the banners show it, minutes, seconds and tenths ("1:05.3").
 std::string splitText(float seconds);
-// A difference to a best, signed, in seconds and tenths ("-1.2", "+0.4").
-std::string splitDifference(float seconds);
+// A split against a best (seconds), signed, in seconds and hundredths
+// ("-1.23 s" when faster, "+0.40 s" when slower), or "first run" when the
+// level had no best.
+std::string splitDifference(float seconds, std::optional<float> best);
 
 class RunJourney {
  public:
@@ -48,20 +51,28 @@ class RunJourney {
   // The best's ghost, in the level's frame (the game calls it before the
   // ship), when ghosts are shown and the level has one.
   void drawGhost() const;
-  // Over the game: the level's name on entering it, the split on leaving
-  // it, and during the finish the run's summary.
+  // Over the game: the level's name on entering it and the split on
+  // leaving it, each on a dark panel in the band below the play area (where
+  // neither covers the way, the HUD or the checkpoint label beside the
+  // ship), and during the finish the run's summary on a panel of its own.
   void drawOverlay(ofTrueTypeFont& font) const;
 
   const RunSplits& splits() const { return runSplits; }
   // What each pass of splits() did to the record, by the same index.
   struct PassResult {
-    std::optional<float> bestBefore;  // seconds
+    // Seconds: the level's best just before the pass was offered as one,
+    // which the split banner measures it against.
+    std::optional<float> bestBefore;
+    // Seconds: the level's best as the run began, which the summary shows
+    // beside the pass; a level flown twice in a run keeps the first.
+    std::optional<float> bestBeforeRun;
     bool newBest = false;
   };
   const std::vector<PassResult>& results() const { return passResults; }
   // How strongly the level's name (on entering it) and the last split (on
-  // leaving a level) show now: 255, fading over their last half second, 0
-  // once over. They count the run's play time, so a pause holds them.
+  // leaving a level) show now: 255 for two and a half seconds, fading over
+  // the half second after, 0 once over. They count the run's play time, so
+  // a pause holds them.
   int levelNameAlpha() const;
   int splitAlpha() const;
   // The ghost being replayed in the current level: empty when there is
@@ -73,6 +84,7 @@ class RunJourney {
  private:
   void enterLevel(const std::string& guid);
   void leaveLevel(size_t pass);
+  void drawBanners(ofTrueTypeFont& font) const;
   void drawSummary(ofTrueTypeFont& font) const;
   void saveProgress();
   void readGhost(const std::string& guid);
@@ -90,6 +102,9 @@ class RunJourney {
   const bool& ghostsShown;
   RunSplits runSplits;
   std::vector<PassResult> passResults;
+  // Each level's best as the run began, taken as the run first enters it
+  // (milliseconds; empty for a level without one).
+  std::map<std::string, std::optional<float>> bestsAtStart;
   bool passAssisted = false;
   Ghost recording;
   Ghost replay;

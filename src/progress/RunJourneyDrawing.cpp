@@ -1,6 +1,7 @@
-// The journey's words on the screen: the level's name on entering it, the
-// split on leaving it, and the summary during the finish. The screen
-// coordinates leave the HUD's top line free.
+// The journey's banners: the level's name on entering it and the split on
+// leaving it, in the band between the play area and the window's foot,
+// where they cover neither the way, the HUD's top line nor the checkpoint
+// label beside the ship. The summary during the finish is RunSummary.cpp.
 
 #include <cmath>
 
@@ -8,12 +9,14 @@
 #include "framework/ofGraphics.h"
 #include "framework/ofScreen.h"
 #include "framework/ofTrueTypeFont.h"
-#include "progress/PlayerProgress.h"
+#include "game/Game.h"
+#include "progress/OverlayText.h"
 #include "progress/RunJourney.h"
 
 namespace {
-const int nameMs = 2000;
-const int splitMs = 3000;
+// Two and a half seconds shown, then half a second fading.
+const int bannerMs = 3000;
+const float bannerPad = 4;
 
 // 255 while shown, fading out over the last half second, 0 once over; since
 // and now are seconds of play.
@@ -25,83 +28,59 @@ int shownAlpha(float since, float now, int forMs) {
   return left >= 500 ? 255 : 255 * left / 500;
 }
 
-void centred(ofTrueTypeFont& font, const std::string& text, float y) {
-  font.drawString(text, (ofGetWidth() - font.stringWidth(text)) / 2, y);
+// The band below the play area: the two banners share it, the name at its
+// left, the split at its right, each in at most half of it.
+struct Band {
+  float left, right, baseline;
+};
+
+Band bannerBand(const ofTrueTypeFont& font) {
+  const int w = ofGetWidth(), h = ofGetHeight();
+  const ofxVec2f origin = Game::playAreaOrigin(w, h);
+  const float bottom = origin.y + 320;
+  // The line's box centred between the play area and the window's foot.
+  const float height = textLineHeight(font);
+  const float baseline = std::round((bottom + static_cast<float>(h)) / 2 + height / 2 - height / 4);
+  return Band{origin.x, origin.x + 480, baseline};
 }
 
-void setDifferenceColour(const RunJourney::PassResult& result, float seconds, int alpha) {
-  if (!result.bestBefore) {
-    ofSetColor(200, 220, 255, alpha);
-  } else if (seconds < *result.bestBefore) {
-    ofSetColor(90, 255, 120, alpha);
-  } else {
-    ofSetColor(255, 120, 90, alpha);
-  }
+void drawBanner(ofTrueTypeFont& font, const std::string& text, float x, float baseline, int alpha) {
+  drawTextPanel(lineBox(font, x, baseline, font.stringWidth(text), bannerPad), alpha);
 }
 }  // namespace
 
-int RunJourney::levelNameAlpha() const { return shownAlpha(nameShownFrom, playTime, nameMs); }
+int RunJourney::levelNameAlpha() const { return shownAlpha(nameShownFrom, playTime, bannerMs); }
 
-int RunJourney::splitAlpha() const { return shownAlpha(splitShownFrom, playTime, splitMs); }
+int RunJourney::splitAlpha() const { return shownAlpha(splitShownFrom, playTime, bannerMs); }
 
 void RunJourney::drawOverlay(ofTrueTypeFont& font) const {
   ofSetupScreen();
   if (runSplits.finished()) {
     drawSummary(font);
-    return;
+  } else {
+    drawBanners(font);
   }
+}
+
+void RunJourney::drawBanners(ofTrueTypeFont& font) const {
+  const Band band = bannerBand(font);
+  const float room = (band.right - band.left) / 2 - 2 * bannerPad - 4;
   if (const int a = levelNameAlpha(); a > 0) {
+    const std::string name = fitText(font, runSplits.splits().back().guid, room);
+    drawBanner(font, name, band.left + bannerPad, band.baseline, a);
     ofSetColor(200, 220, 255, a);
-    centred(font, runSplits.splits().back().guid, 40);
+    font.drawString(name, band.left + bannerPad, band.baseline);
   }
   if (const int a = splitAlpha(); a > 0) {
     const LevelSplit& split = runSplits.splits()[lastLeft];
     const PassResult& result = passResults[lastLeft];
-    std::string text = split.guid + "   " + splitText(split.seconds);
-    text += result.bestBefore ? "   " + splitDifference(split.seconds - *result.bestBefore)
-                              : "   first time";
-    setDifferenceColour(result, split.seconds, a);
-    centred(font, text, 60);
+    // The level's name gives way, never the time.
+    const std::string times =
+        "   " + splitText(split.seconds) + "   " + splitDifference(split.seconds, result.bestBefore);
+    const std::string text = fitText(font, split.guid, room - font.stringWidth(times)) + times;
+    const float x = std::round(band.right - bannerPad - font.stringWidth(text));
+    drawBanner(font, text, x, band.baseline, a);
+    setDifferenceColour(result.bestBefore, split.seconds, a);
+    font.drawString(text, x, band.baseline);
   }
-}
-
-// Each pass as a row: level, split, its best now, deaths; then the total.
-void RunJourney::drawSummary(ofTrueTypeFont& font) const {
-  const std::vector<LevelSplit>& passes = runSplits.splits();
-  const float rowHeight = 16;
-  const float top = 70;
-  const float height = rowHeight * static_cast<float>(passes.size() + 3);
-  ofSetColor(0, 0, 0, 170);
-  ofFill();
-  ofRect(60, top - 16, static_cast<float>(ofGetWidth() - 120), height + 8);
-  ofNoFill();
-  const float columns[] = {80, 230, 320, 410};
-  ofSetColor(255, 211, 0);
-  const char* headings[] = {"level", "time", "best", "deaths"};
-  for (int c = 0; c < 4; ++c) font.drawString(headings[c], columns[c], top);
-  float y = top;
-  int deaths = 0;
-  for (size_t i = 0; i < passes.size(); ++i) {
-    const LevelSplit& pass = passes[i];
-    const PassResult& result = passResults[i];
-    y += rowHeight;
-    deaths += pass.deaths;
-    const std::optional<float> best = progress.bestTime(pass.guid);
-    ofSetColor(200, 220, 255);
-    font.drawString(pass.guid, columns[0], y);
-    if (pass.done) {
-      setDifferenceColour(result, pass.seconds, 255);
-      font.drawString(splitText(pass.seconds), columns[1], y);
-    }
-    ofSetColor(200, 220, 255);
-    if (best) font.drawString(splitText(*best / 1000), columns[2], y);
-    font.drawString(std::to_string(pass.deaths), columns[3], y);
-  }
-  y += rowHeight * 1.5f;
-  ofSetColor(255, 211, 0);
-  font.drawString("total", columns[0], y);
-  // The run's clock stopped when the finish began, at the end of the last pass.
-  const float total = passes.empty() ? 0 : passes.back().enteredAt + passes.back().seconds;
-  font.drawString(splitText(total), columns[1], y);
-  font.drawString(std::to_string(deaths), columns[3], y);
 }

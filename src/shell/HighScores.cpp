@@ -12,6 +12,24 @@
 namespace {
 constexpr int rows = 5;
 constexpr int recordBytes = 14;
+const char* const defaultName = "ZKW";
+
+// The default rows' values, m from 0: sixteen hours and more, far slower
+// than any run, and more fuel than a tank holds.
+float defaultTime(int m) { return static_cast<float>(57600000 + 60000 * m); }
+float defaultFuel(int m) { return static_cast<float>(50 - 10 * m); }
+
+bool isDefaultRow(const std::vector<std::string>& names, const std::vector<float>& values, int row,
+                  float (*defaultValue)(int)) {
+  if (row < 0 || row >= static_cast<int>(names.size()) || row >= static_cast<int>(values.size()) ||
+      names[row] != defaultName) {
+    return false;
+  }
+  for (int m = 0; m < rows; ++m) {
+    if (values[row] == defaultValue(m)) return true;
+  }
+  return false;
+}
 
 void putFloat(unsigned char* out, float value) {
   uint32_t bits;
@@ -52,14 +70,22 @@ void renameRow(std::vector<std::string>& names, int row, const std::string& name
 HighScores::HighScores() { setDefaults(); }
 
 void HighScores::setDefaults() {
-  timeNames.assign(rows, "ZKW");
-  fuelNames.assign(rows, "ZKW");
+  timeNames.assign(rows, defaultName);
+  fuelNames.assign(rows, defaultName);
   bestTimes.clear();
   bestFuel.clear();
   for (int m = 0; m < rows; ++m) {
-    bestTimes.push_back(static_cast<float>(57600000 + 60000 * m));
-    bestFuel.push_back(static_cast<float>(50 - 10 * m));
+    bestTimes.push_back(defaultTime(m));
+    bestFuel.push_back(defaultFuel(m));
   }
+}
+
+bool HighScores::isDefaultTimeRow(int row) const {
+  return isDefaultRow(timeNames, bestTimes, row, defaultTime);
+}
+
+bool HighScores::isDefaultFuelRow(int row) const {
+  return isDefaultRow(fuelNames, bestFuel, row, defaultFuel);
 }
 
 std::string HighScores::filePath() { return writableDataFile("high.dat"); }

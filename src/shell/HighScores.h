@@ -16,6 +16,11 @@ struct HighScores {
 
   // Five rows named "ZKW" with times 57600000 + 60000·m s and fuel 50 − 10·m.
   void setDefaults();
+  // The row is one of those defaults, wherever runs have pushed it: no run
+  // stands there, and the score screen shows it as empty. Only the screen
+  // asks; the file keeps the row's bytes as they are.
+  bool isDefaultTimeRow(int row) const;
+  bool isDefaultFuelRow(int row) const;
   // Where the tables are kept: "high.dat" in the data folder, or the
   // player's own copy when the data folder cannot be written (an installed
   // game).

@@ -10,6 +10,24 @@
 #include "game/Game.h"
 #include "shell/HighScores.h"
 
+namespace {
+// A name as the file gave it may hold any byte: what the font has no glyph
+// for shows as '?', so that a row never loses its name's place.
+std::string shownName(const std::string& name) {
+  std::string shown = name;
+  for (char& c : shown) {
+    if (c < ' ' || c > '~') c = '?';
+  }
+  return shown;
+}
+
+// How far the pen moves over text, trailing blanks included (a width ends
+// at the last glyph).
+float advance(ofTrueTypeFont& font, const std::string& text) {
+  return font.stringWidth(text + "0") - font.stringWidth("0");
+}
+}  // namespace
+
 void ScoreScreen::recordRun(HighScores& scores, float time, float fuel, bool wasAssisted) {
   nameEntry.clear();
   nameTypedUnsaved = false;
@@ -78,23 +96,30 @@ void ScoreScreen::draw(ofTrueTypeFont& font, const HighScores& scores) {
   }
 
   // Sample rows centre each column; they are measured, never drawn.
-  const int half1 = static_cast<int>(font.stringWidth("5 WWW 0:00:00") / 2);
-  const int half2 = static_cast<int>(font.stringWidth("5 WWW 000") / 2);
+  const TableColumn timeColumn{q - static_cast<int>(font.stringWidth("5  WWW  0:00:00") / 2),
+                               &scores.timeNames, scores.newTimeRow};
+  const TableColumn fuelColumn{c3 - static_cast<int>(font.stringWidth("5  WWW  000") / 2),
+                               &scores.fuelNames, scores.newFuelRow};
+  for (int row = 0; row < 5; ++row) {
+    const float y = static_cast<float>(140 + 30 * row);
+    drawRow(font, timeColumn, row, y, scores.isDefaultTimeRow(row),
+            playTimeText(scores.bestTimes[row]));
+    drawRow(font, fuelColumn, row, y, scores.isDefaultFuelRow(row),
+            ofToString(static_cast<double>(scores.bestFuel[row]), 0));
+  }
+}
+
+// A row reads rank, name, value ("2  ANN  0:4:31"); a default row, which no
+// run has taken, reads as empty ("2  -    -").
+void ScoreScreen::drawRow(ofTrueTypeFont& font, const TableColumn& column, int row, float y,
+                          bool isDefault, const std::string& value) const {
+  const float x = static_cast<float>(column.x);
   ofSetColor(255, 0, 0);
-  for (int i = 0; i < 5; ++i) {
-    const float y = static_cast<float>(140 + 30 * i);
-    font.drawString(ofToString(i + 1), static_cast<float>(q - half1), y);
-    font.drawString(ofToString(i + 1), static_cast<float>(c3 - half2), y);
-  }
-  for (int j = 0; j < 5; ++j) {
-    const float y = static_cast<float>(140 + 30 * j);
-    // Eight blanks leave room for the rank drawn at the same place.
-    ofSetColor(255, 170, 0);
-    if (blinkOn && j == scores.newTimeRow) ofSetColor(200, 100, 0);
-    font.drawString("        " + playTimeText(scores.bestTimes[j]), static_cast<float>(q - half1), y);
-    ofSetColor(255, 170, 0);
-    if (blinkOn && j == scores.newFuelRow) ofSetColor(200, 100, 0);
-    font.drawString("        " + ofToString(static_cast<double>(scores.bestFuel[j]), 0),
-                    static_cast<float>(c3 - half2), y);
-  }
+  font.drawString(ofToString(row + 1), x, y);
+  ofSetColor(255, 170, 0);
+  if (blinkOn && row == column.newRow) ofSetColor(200, 100, 0);
+  const std::vector<std::string>& names = *column.names;
+  const std::string name = row < static_cast<int>(names.size()) ? names[row] : std::string();
+  font.drawString(isDefault ? "-" : shownName(name), x + advance(font, "5  "), y);
+  font.drawString(isDefault ? "-" : value, x + advance(font, "5  WWW  "), y);
 }

@@ -4,6 +4,7 @@
 // application shows it after a campaign run and from the title's 's'.
 
 #include <string>
+#include <vector>
 
 #include "shell/NameEntry.h"
 
@@ -35,6 +36,16 @@ class ScoreScreen {
   const NameEntry& name() const { return nameEntry; }
 
  private:
+  // One of the two tables: where its rows begin, their names, and the row
+  // the last run entered (-1 for none).
+  struct TableColumn {
+    int x;
+    const std::vector<std::string>* names;
+    int newRow;
+  };
+  void drawRow(ofTrueTypeFont& font, const TableColumn& column, int row, float y, bool isDefault,
+               const std::string& value) const;
+
   NameEntry nameEntry;
   // A name was typed into the run's rows since the tables were last written.
   bool nameTypedUnsaved = false;

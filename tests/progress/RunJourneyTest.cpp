@@ -147,6 +147,34 @@ TEST_F(Journey, ComingBackToLifeInAnEarlierLevelIsNoSplitOfTheLevelLeft) {
   EXPECT_FALSE(progress.bestTime("two"));
 }
 
+// The summary sets each pass against the level's best as the run began: a
+// level flown twice keeps that best for both passes, while its banner
+// measures the second pass against the best the first one set.
+TEST_F(Journey, EachPassKeepsTheBestItsLevelHadAsTheRunBegan) {
+  begin(twoLevels());
+  flyAcross(30);
+  warpToTwo();
+  finish();
+
+  begin(twoLevels(false));
+  flyAcross(5);
+  warpToTwo();
+  steps(3);
+  dieAndReturn();  // back in "one": a second pass of it
+  flyAcross(10);
+  warpToTwo();
+  finish();
+  const std::vector<LevelSplit>& splits = journey.splits().splits();
+  ASSERT_EQ(splits.size(), 4u);
+  const auto& results = journey.results();
+  for (size_t pass : {0u, 2u}) {
+    ASSERT_TRUE(results[pass].bestBeforeRun) << pass;
+    EXPECT_NEAR(*results[pass].bestBeforeRun, 31 * frameSeconds, 1e-3) << pass;
+  }
+  EXPECT_NEAR(*results[2].bestBefore, splits[0].seconds, 1e-3);
+  EXPECT_NEAR(*results[3].bestBeforeRun, 1 * frameSeconds, 1e-3);
+}
+
 // F stops the ship and fills the tank, paused or not: either way the pass
 // was helped.
 TEST_F(Journey, APassFlownWithHelpReachesItsLevelButSetsNoBestNorGhost) {
@@ -178,10 +206,16 @@ TEST_F(Journey, TheLevelsNameAndTheSplitShowForAWhileOfPlayNotThroughAPause) {
   game->paused = false;
   EXPECT_EQ(journey.levelNameAlpha(), 255) << "the name of the level entered";
   EXPECT_EQ(journey.splitAlpha(), 255) << "the split of the level left";
-  steps(130);  // two seconds of play since the warp, and a little
-  EXPECT_EQ(journey.levelNameAlpha(), 0);
+  // Both show whole for two and a half seconds of play and fade over the
+  // half second after.
+  steps(155);  // 2.48 s
+  EXPECT_EQ(journey.levelNameAlpha(), 255);
   EXPECT_EQ(journey.splitAlpha(), 255);
-  steps(60);  // three seconds
+  steps(15);  // 2.72 s
+  EXPECT_EQ(journey.levelNameAlpha(), 255 * 280 / 500);
+  EXPECT_EQ(journey.splitAlpha(), 255 * 280 / 500);
+  steps(18);  // 3.008 s
+  EXPECT_EQ(journey.levelNameAlpha(), 0);
   EXPECT_EQ(journey.splitAlpha(), 0);
 }
 
@@ -300,18 +334,22 @@ TEST_F(Journey, FramesNeverWaitForTheDiskAndEverySaveLandsAfterwards) {
   EXPECT_EQ(saved.frames(), 4u);
 }
 
-TEST(SplitText, MinutesSecondsAndTenths) {
+TEST(SplitText, MinutesSecondsAndTenthsAndTheDifferenceInHundredths) {
   struct Case {
     float seconds;
     const char* split;
-    const char* difference;
+    const char* difference;  // to a best of 0
   };
   const Case cases[] = {
-      {0, "0:00.0", "+0.0"},      {5.04f, "0:05.0", "+5.0"},   {65.36f, "1:05.4", "+65.4"},
-      {-1.25f, "0:00.0", "-1.3"}, {-0.04f, "0:00.0", "+0.0"}, {3599.99f, "60:00.0", "+3600.0"},
+      {0, "0:00.0", "+0.00 s"},       {5.04f, "0:05.0", "+5.04 s"},
+      {65.36f, "1:05.4", "+65.36 s"}, {-1.25f, "0:00.0", "-1.25 s"},
+      {-0.004f, "0:00.0", "+0.00 s"}, {3599.99f, "60:00.0", "+3599.99 s"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(splitText(c.seconds), c.split) << c.seconds;
-    EXPECT_EQ(splitDifference(c.seconds), c.difference) << c.seconds;
+    EXPECT_EQ(splitDifference(c.seconds, 0.0f), c.difference) << c.seconds;
   }
+  EXPECT_EQ(splitDifference(12.34f, 13.57f), "-1.23 s");
+  EXPECT_EQ(splitDifference(5.4f, 5.0f), "+0.40 s");
+  EXPECT_EQ(splitDifference(5.4f, std::nullopt), "first run");
 }

@@ -293,3 +293,21 @@ TEST(HighScores, TheFileGivesWholeNamesWhateverTheLengthInMemory) {
     EXPECT_EQ(loaded.fuelNames, written.fuelNames) << '"' << name << '"';
   }
 }
+
+// A default row is known wherever runs have pushed it, and a run is never
+// taken for one, whatever its name.
+TEST(HighScores, TheDefaultRowsAreKnownWhereverRunsPushedThem) {
+  ScratchFolder scratch;
+  HighScores scores;
+  scores.insert(90, 60, "ZKW");  // a run signed with the defaults' name
+  scores.insert(95, 55, "ANN");
+  for (int row = 0; row < 5; ++row) {
+    // Both runs entered both tables, above the three defaults left.
+    EXPECT_EQ(scores.isDefaultTimeRow(row), row >= 2) << row;
+    EXPECT_EQ(scores.isDefaultFuelRow(row), row >= 2) << row;
+  }
+  EXPECT_FALSE(scores.isDefaultTimeRow(-1));
+  EXPECT_FALSE(scores.isDefaultTimeRow(5));
+  scores.timeNames[4] = "BOB";  // a default time under a name typed in
+  EXPECT_FALSE(scores.isDefaultTimeRow(4));
+}

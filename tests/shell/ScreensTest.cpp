@@ -9,37 +9,16 @@
 #include "framework/ofLog.h"
 #include "support/AppFixture.h"
 #include "support/FileSizeLimit.h"
+#include "support/FrameProbe.h"
 #include "support/GlTestWindow.h"
 
 namespace {
-// Text is anti-aliased and blended over black, which scales a colour but
-// keeps the ratios of its components: pixels are told apart by hue.
-struct Hue {
-  Rgb color;
-  bool matches(const Rgb& p) const {
-    const int strongest = std::max(p.r, std::max(p.g, p.b));
-    const int reference = std::max(color.r, std::max(color.g, color.b));
-    if (strongest < 40) return false;
-    auto near = [&](int got, int want) {
-      return std::abs(got * reference - want * strongest) <= 0.06 * reference * strongest;
-    };
-    return near(p.r, color.r) && near(p.g, color.g) && near(p.b, color.b);
-  }
-};
 const Hue menuYellow{{255, 211, 0}};
 const Hue heading{{0, 153, 153}};
 const Hue tableValue{{255, 170, 0}};
 const Hue blinking{{200, 100, 0}};
 const Hue pauseText{{255, 255, 0}};
 const Hue hudCyan{{20, 205, 220}};
-
-int pixelsOf(const Hue& hue, int x, int y, int w, int h) {
-  int n = 0;
-  for (int j = y; j < y + h; ++j) {
-    for (int i = x; i < x + w; ++i) n += hue.matches(GlTestWindow::pixel(i, j)) ? 1 : 0;
-  }
-  return n;
-}
 
 struct Screens : AppFixture {
   bool withGlWindow() const override { return true; }
@@ -194,6 +173,51 @@ TEST_F(Screens, ScoreScreenHeadingsAndABlinkingNewRow) {
   // The fuel rows never blink with newFuelRow -1.
   EXPECT_EQ(pixelsOf(blinking, 330, 130, 150, 150), 0);
   EXPECT_GT(pixelsOf(tableValue, 330, 130, 150, 150), 10);
+}
+
+// Each row reads rank, name, value; the rows a fresh table starts with read
+// as empty, and showing them changes nothing in the file.
+TEST_F(Screens, TheTablesNameEachRunAndShowTheDefaultRowsAsEmpty) {
+  app->scores.insert(83, 60, "ABC");
+  app->scores.insert(200, 55, "Q7");
+  app->scores.timeNames[1] = std::string("Q\x01\xff", 3);  // as a damaged file may give it
+  app->scores.clearNewMarks();
+  ASSERT_TRUE(app->scores.save());
+  const std::string file = scratch.read("data/high.dat");
+  app->enter(Screen::scores);
+  drawFrame();
+  const Frame frame = Frame::capture();
+  const Rgb value = tableValue.color;
+
+  struct Case {
+    const char* name;
+    const char* value;
+    int tableLeft, tableRight;
+  };
+  const Case rows[] = {{"ABC", "0:1:23", 0, 265}, {"Q??", "0:3:20", 0, 265},
+                       {"ABC", "60", 265, 530}, {"Q7", "55", 265, 530}};
+  for (const Case& row : rows) {
+    std::vector<TextSpot> names, values;
+    for (const TextSpot& at : findText(frame, app->font, row.name, value)) {
+      if (at.x >= row.tableLeft && at.x < row.tableRight) names.push_back(at);
+    }
+    for (const TextSpot& at : findText(frame, app->font, row.value, value)) {
+      if (at.x >= row.tableLeft && at.x < row.tableRight) values.push_back(at);
+    }
+    ASSERT_EQ(names.size(), 1u) << row.name;
+    ASSERT_EQ(values.size(), 1u) << row.value;
+    EXPECT_EQ(names[0].y, values[0].y) << row.name << " on the row of " << row.value;
+    EXPECT_LT(names[0].x, values[0].x) << row.name << " before " << row.value;
+  }
+  // Three default rows in each table, each a dash for its name and its value.
+  int dashes = 0;
+  for (const TextSpot& at : findText(frame, app->font, "-", value)) dashes += at.y > 110 ? 1 : 0;
+  EXPECT_EQ(dashes, 12);
+  EXPECT_TRUE(findText(frame, app->font, "16050:0:0", value).empty());
+  EXPECT_TRUE(findText(frame, app->font, "50", value).empty()) << "the default fuel row";
+
+  app->enter(Screen::title);
+  EXPECT_EQ(scratch.read("data/high.dat"), file);
 }
 
 TEST_F(Screens, LoadingShowsFromTheFirstFrameOfTheFade) {
