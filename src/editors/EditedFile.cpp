@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 
+#include "editors/EditedFileNames.h"
 #include "framework/XmlSettings.h"
 #include "framework/ofFile.h"
 #include "framework/ofLog.h"
@@ -13,23 +13,6 @@
 #include "platform/UserPaths.h"
 
 namespace {
-// The attribute of the recovery copy's Info that names the file it was
-// edited from; loaders of level files pass over it.
-constexpr const char* recoveredFrom = "editedFile";
-
-std::string withExtension(const std::string& typed) {
-  const std::string ext = ".xml";
-  const bool has =
-      typed.size() >= ext.size() && typed.compare(typed.size() - ext.size(), ext.size(), ext) == 0;
-  return has ? typed : typed + ext;
-}
-
-// A name with no folder in it, and not one of the folder's own names.
-bool isPlainFileName(const std::string& name) {
-  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
-         name.find('\0') == std::string::npos;
-}
-
 // Why the file is no level set to edit, or "" when it is one. A level file
 // has its Info, Models or Levels (or models and levels of their own) at the
 // top; the game's other XML files (the sound bank, the font list) load as
@@ -46,31 +29,6 @@ std::string loadError(const std::string& name) {
          ": it is not a level set (it has no Info, Models or Levels)";
 }
 
-bool modifiedLater(const std::string& newer, const std::string& older) {
-  std::error_code failed;
-  const auto a = std::filesystem::last_write_time(ofToDataPath(newer), failed);
-  if (failed) return false;
-  const auto b = std::filesystem::last_write_time(ofToDataPath(older), failed);
-  return failed || a > b;
-}
-
-// The home folder as "~": the status line has room for a path in the
-// player's folder only when it is shortened.
-std::string shownPath(const std::string& path) {
-  const char* home = std::getenv("HOME");
-  const std::string prefix = home && home[0] == '/' ? std::string(home) + "/" : "";
-  const bool inHome = prefix.size() > 1 && path.compare(0, prefix.size(), prefix) == 0;
-  return inHome ? "~/" + path.substr(prefix.size()) : path;
-}
-
-// Makes the folder saves go to; "" when it is there, else why not.
-std::string makeFolder(const std::string& folder) {
-  if (folder.empty()) return "";
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  return error ? error.message() : "";
-}
-
 template <typename T>
 bool sameList(const std::vector<T>& a, const std::vector<T>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
@@ -80,30 +38,6 @@ bool sameList(const std::vector<T>& a, const std::vector<T>& b) {
 // Everything a save writes is equal (not the selection, animation or count).
 bool sameSet(const LevelData& a, const LevelData& b) {
   return sameList(a.models, b.models) && sameList(a.levels, b.levels);
-}
-// "recovered_3.xml" is 3, "recovered.xml" (an older game's) 0; -1 for any
-// other name.
-int recoveryNumberOf(const std::string& name) {
-  const std::string stem = EditedFile::recoveryStem;
-  if (name == stem + ".xml") return 0;
-  const std::string prefix = stem + "_", ext = ".xml";
-  const size_t around = prefix.size() + ext.size();
-  if (name.size() <= around || name.compare(0, prefix.size(), prefix) != 0 ||
-      name.compare(name.size() - ext.size(), ext.size(), ext) != 0) {
-    return -1;
-  }
-  const std::string digits = name.substr(prefix.size(), name.size() - around);
-  const bool number = digits.size() <= 9 && std::all_of(digits.begin(), digits.end(), [](char c) {
-                        return c >= '0' && c <= '9';
-                      });
-  if (!number) return -1;
-  const int n = std::atoi(digits.c_str());
-  return n > 0 ? n : -1;
-}
-
-std::string recoveryFileName(int number) {
-  const std::string stem = EditedFile::recoveryStem;
-  return number == 0 ? stem + ".xml" : stem + "_" + ofToString(number) + ".xml";
 }
 
 // The time and size of the file at path as the disk has them; size -1
@@ -116,6 +50,8 @@ void diskStateOf(const std::string& path, std::int64_t& time, std::int64_t& size
   size = failed ? -1 : static_cast<std::int64_t>(bytes);
 }
 }  // namespace
+
+using namespace editor;
 
 void EditedFile::saveInto(const std::string& where) { folder = where; }
 
@@ -142,35 +78,6 @@ std::string EditedFile::saveTargetOf(const std::string& name) const {
 
 std::string EditedFile::playerLevelFolder() { return userDataPath("levels"); }
 
-// The file a recovery copy's edits were made on. The name is read from a
-// file, so it is taken only as a file name in the folder saved into, or a
-// file in the player's level folder: a path elsewhere ("../../x.xml",
-// "/etc/x.xml") must not aim a save anywhere else.
-std::string EditedFile::recoveryOrigin(const std::string& copy) const {
-  XmlSettings probe;
-  probe.loadFile(saved(copy));
-  const std::string named = probe.getAttribute("Info", recoveredFrom, "data.xml", 0);
-  if (named.empty()) return "";  // a new set, with no file yet
-  if (isPlainFileName(named)) return saved(named);
-  const std::filesystem::path asPath(named);
-  const std::string levels = playerLevelFolder();
-  if (!levels.empty() && asPath.is_absolute() && asPath.parent_path() == levels &&
-      isPlainFileName(asPath.filename().string())) {
-    return named;
-  }
-  ofLog(OF_WARNING, "%s names \"%s\" as the file its edits came from: not a file of %s; "
-        "the edits are a new set, saved under a name asked for",
-        shownPath(ofToDataPath(saved(copy))).c_str(), named.c_str(),
-        shownPath(ofToDataPath(saved(""))).c_str());
-  return "";
-}
-
-std::string EditedFile::recoveryName() const {
-  if (recoveryNumber > 0) return recoveryFileName(recoveryNumber);
-  const std::vector<int> used = recoveryNumbers();
-  return recoveryFileName(used.empty() ? 1 : std::max(used.front(), 0) + 1);
-}
-
 std::string EditedFile::path() const {
   return isNew() ? "new set (Ctrl+S names it)" : shownPath(ofToDataPath(target));
 }
@@ -179,10 +86,6 @@ void EditedFile::adopt(const std::string& file) {
   target = file;
   fileName = isNew() ? "new set" : std::filesystem::path(file).filename().string();
   noteDiskState();
-}
-
-std::string EditedFile::recoveryPath() const {
-  return shownPath(ofToDataPath(saved(recoveryName())));
 }
 
 void EditedFile::noteDiskState() {
@@ -318,87 +221,3 @@ std::string EditedFile::startNew(LevelData& data) {
 
 bool EditedFile::unsaved(const LevelData& data) const { return !sameSet(data, stored); }
 
-bool EditedFile::writeRecovery(const LevelData& data) {
-  const bool ok = recoveryJob(data)();
-  recoveryWritten(ok);
-  return ok;
-}
-
-// The file the edits came from is named as a plain name when it is in the
-// folder saved into, else by its whole path. The job holds copies of all
-// it needs: the edits may change while it runs.
-std::function<bool()> EditedFile::recoveryJob(const LevelData& data) {
-  if (recoveryNumber == 0) recoveryNumber = recoveryNumberOf(recoveryName());
-  auto edits = std::make_shared<const LevelData>(data);
-  const std::string origin = target == saved(fileName) ? fileName : target;
-  return [edits, origin, copy = saved(recoveryName()), made = folder, from = path()] {
-    XmlSettings xml;
-    edits->toXml(xml, edits->saveCount);
-    xml.setAttribute("Info", recoveredFrom, origin, 0);
-    const std::string trouble = makeFolder(made);
-    if (trouble.empty() && xml.saveFile(copy)) return true;
-    ofLog(OF_ERROR, "could not keep the unsaved edits of %s in %s: %s", from.c_str(),
-          ofToDataPath(copy).c_str(), trouble.empty() ? xml.lastError().c_str() : trouble.c_str());
-    return false;
-  };
-}
-
-void EditedFile::recoveryWritten(bool ok) {
-  recoveryWriteFailed = !ok;
-  if (ok) pruneRecoveryCopies();
-}
-
-std::vector<int> EditedFile::recoveryNumbers() const {
-  std::vector<int> found;
-  std::error_code failed;
-  for (const auto& entry : std::filesystem::directory_iterator(ofToDataPath(saved("")), failed)) {
-    const int n = recoveryNumberOf(entry.path().filename().string());
-    if (n >= 0 && entry.is_regular_file(failed)) found.push_back(n);
-  }
-  std::sort(found.rbegin(), found.rend());
-  return found;
-}
-
-void EditedFile::pruneRecoveryCopies() const {
-  const std::vector<int> used = recoveryNumbers();
-  for (size_t i = recoveryCopiesKept; i < used.size(); ++i) {
-    std::error_code failed;
-    const std::string old = ofToDataPath(saved(recoveryFileName(used[i])));
-    if (std::filesystem::remove(old, failed)) ofLog(OF_NOTICE, "removed the old recovery copy %s", old.c_str());
-  }
-}
-
-std::vector<RecoveryCopy> EditedFile::recoveryOffers() const {
-  std::vector<RecoveryCopy> offers;
-  for (int n : recoveryNumbers()) {
-    if (n == recoveryNumber) continue;  // these edits are still in memory
-    const std::string name = recoveryFileName(n);
-    const std::string origin = recoveryOrigin(name);
-    if (origin.empty()) {
-      offers.push_back({name, "a new set"});
-      continue;
-    }
-    // Until saved into the folder saved into, the file is the data folder's.
-    const std::string plain = std::filesystem::path(origin).filename().string();
-    const std::string against = ofIsRegularFile(ofToDataPath(origin)) ? origin : source(plain);
-    if (!modifiedLater(saved(name), against)) continue;
-    offers.push_back({name, shownPath(ofToDataPath(origin))});
-  }
-  return offers;
-}
-
-std::string EditedFile::recoveryHint() const {
-  const std::vector<RecoveryCopy> offers = recoveryOffers();
-  if (offers.empty()) return "";
-  auto shortName = [](const RecoveryCopy& copy) {
-    return copy.origin == "a new set" ? copy.origin
-                                      : std::filesystem::path(copy.origin).filename().string();
-  };
-  if (offers.size() == 1) return "unsaved edits of " + shortName(offers[0]) + " kept: Ctrl+L recovered";
-  std::string listed;
-  for (const RecoveryCopy& copy : offers) {
-    listed += (listed.empty() ? "" : ", ") + copy.name.substr(0, copy.name.size() - 4) + " (" +
-              shortName(copy) + ")";
-  }
-  return "unsaved edits kept: " + listed + ": Ctrl+L and a name loads them";
-}
