@@ -8,22 +8,12 @@
 
 #include <malloc.h>
 
-#include <filesystem>
 
 #include "editors/EditHistory.h"
 #include "level/LevelData.h"
+#include "ShippedCampaign.h"
 
 namespace {
-const LevelData& campaign() {
-  static LevelData data{LevelData::Empty{}};
-  static bool loaded = false;
-  if (!loaded) {
-    std::filesystem::current_path(ORVANE_SOURCE_DIR);
-    loaded = data.load("data.xml");
-  }
-  return data;
-}
-
 // One wall more in a level of the campaign, a different level each time.
 void editWalls(LevelData& data, int n) {
   Level& level = data.levels[static_cast<size_t>(n) % data.levels.size()];
@@ -35,7 +25,7 @@ size_t heapInUse() { return mallinfo2().uordblks; }
 
 // The campaign with one wall edit recorded.
 struct OneStep {
-  OneStep() : data(campaign()) {
+  OneStep() : data(shippedCampaign()) {
     history.restart(data);
     editWalls(data, 2);
     history.record(data);
@@ -95,7 +85,7 @@ void measure200Steps(benchmark::State& state, Start start, Edit edit) {
 
 // Wall edits spread over every level of the campaign.
 void BM_MemoryOf200WallEdits(benchmark::State& state) {
-  measure200Steps(state, [] { return campaign(); }, editWalls);
+  measure200Steps(state, [] { return shippedCampaign(); }, editWalls);
 }
 BENCHMARK(BM_MemoryOf200WallEdits)->Unit(benchmark::kMillisecond)->Iterations(3);
 

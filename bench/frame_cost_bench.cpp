@@ -18,6 +18,7 @@
 #include "framework/ofScreen.h"
 #include "shell/testApp.h"
 #include "support/GlTestWindow.h"
+#include "ShippedCampaign.h"
 
 namespace {
 ManualClock gameClock(1000);
@@ -33,17 +34,6 @@ testApp& application() {
     app->setup();
   }
   return *app;
-}
-
-// The campaign level with the most walls and model placements.
-int busiestLevel(const LevelData& data) {
-  int best = 0;
-  size_t most = 0;
-  for (size_t l = 0; l < data.levels.size(); ++l) {
-    const size_t things = data.levels[l].walls.size() + data.levels[l].modelRefs.size();
-    if (things > most) most = things, best = static_cast<int>(l);
-  }
-  return best;
 }
 
 void frame(testApp& app) {

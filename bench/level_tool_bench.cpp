@@ -4,36 +4,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "editors/EditHistory.h"
 #include "editors/Selection.h"
 #include "level/LevelData.h"
+#include "ShippedCampaign.h"
 
 namespace {
-const LevelData& campaign() {
-  static LevelData data{LevelData::Empty{}};
-  static bool loaded = false;
-  if (!loaded) {
-    std::filesystem::current_path(ORVANE_SOURCE_DIR);
-    loaded = data.load("data.xml");
-  }
-  return data;
-}
-
-int busiestLevel(const LevelData& data) {
-  int best = 0;
-  size_t most = 0;
-  for (size_t l = 0; l < data.levels.size(); ++l) {
-    const Level& level = data.levels[l];
-    const size_t things = level.walls.size() + level.warps.size() + level.modelRefs.size();
-    if (things > most) most = things, best = static_cast<int>(l);
-  }
-  return best;
-}
-
 void BM_SelectAllAndMoveOnTheCampaign(benchmark::State& state) {
-  LevelData data = campaign();
+  LevelData data = shippedCampaign();
   data.currentLevel = busiestLevel(data);
   EditHistory history;
   history.restart(data);
