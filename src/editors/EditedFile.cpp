@@ -145,8 +145,6 @@ std::string EditedFile::saveTo(LevelData& data, const std::string& to) {
 
 std::string EditedFile::save(LevelData& data) {
   if (isNew()) return "not saved: a new set has no file yet: Ctrl+E names it";
-  const std::string trouble = makeFolder(folder);
-  if (!trouble.empty()) return "could not save " + path() + ": " + trouble;
   return saveTo(data, target);
 }
 

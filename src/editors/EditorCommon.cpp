@@ -172,6 +172,18 @@ void drawBackdrop(int alpha) {
   ofNoFill();
 }
 
+void drawQuestionPanel(float top, float height) {
+  const float w = static_cast<float>(ofGetWidth());
+  ofSetupScreen();
+  ofFill();
+  ofSetColor(0, 0, 0, 255);
+  ofRect(10, top, w - 20, height);
+  // The program draws outlines everywhere else.
+  ofNoFill();
+  ofSetColor(255, 211, 0, 255);
+  ofRect(10, top, w - 20, height);
+}
+
 std::vector<std::string> wrapText(const std::string& text, size_t columns) {
   columns = std::max<size_t>(columns, 1);
   std::vector<std::string> lines;

@@ -103,6 +103,9 @@ std::string positionText(int index, size_t count);
 void drawParams(bool hidden, const std::vector<std::string>& lines);
 // Black at alpha over the whole window, under a list or a note drawn on top.
 void drawBackdrop(int alpha);
+// The panel a question is asked on: black, outlined in the menu's colour,
+// across the window from top down by height.
+void drawQuestionPanel(float top, float height);
 
 // The bitmap font's cell width in pixels.
 constexpr int glyphWidth = 8;

@@ -41,13 +41,7 @@ void KeyQuestion::draw() const {
   const float lineHeight = 14;
   const float height = lineHeight * static_cast<float>(lines.size()) + 10;
   const float top = static_cast<float>(ofGetHeight() / 2) - height / 2;
-  ofSetupScreen();
-  ofFill();
-  ofSetColor(0, 0, 0, 255);
-  ofRect(10, top, w - 20, height);
-  ofNoFill();
-  ofSetColor(255, 211, 0, 255);
-  ofRect(10, top, w - 20, height);
+  editor::drawQuestionPanel(top, height);
   for (size_t i = 0; i < lines.size(); ++i) {
     ofDrawBitmapString(lines[i], 20, top + 16 + lineHeight * static_cast<float>(i));
   }

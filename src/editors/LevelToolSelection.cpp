@@ -42,10 +42,11 @@ void LevelTool::readSelectionKeys(const InputState& current, const InputState& p
     selection.selectAll(*level);
     say("selected " + itemCount(selection.count()));
   }
-  if ((pressed(KEY_CTRL_C) || pressed(KEY_CTRL_X)) && !selection.empty()) {
+  const bool cut = pressed(KEY_CTRL_X);
+  if ((cut || pressed(KEY_CTRL_C)) && !selection.empty()) {
     clipboard = selection.copy(*level);
-    say((pressed(KEY_CTRL_X) ? "cut " : "copied ") + itemCount(selection.count()));
-    if (pressed(KEY_CTRL_X)) selection.erase(*level);
+    say((cut ? "cut " : "copied ") + itemCount(selection.count()));
+    if (cut) selection.erase(*level);
   }
   if (pressed(KEY_CTRL_V) && !clipboard.empty()) {
     selection.paste(*level, clipboard, placePoint(mouseOf(current)));

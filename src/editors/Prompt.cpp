@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "editors/EditorCommon.h"
 #include "framework/InputState.h"
 #include "framework/Latin1Text.h"
 #include "framework/ofAppRunner.h"
@@ -102,14 +103,7 @@ void Prompt::draw() const {
   if (!open) return;
   const float w = static_cast<float>(ofGetWidth()), y = static_cast<float>(ofGetHeight() / 2);
   const float height = refusal.empty() ? 22 : 40;  // the note below the word
-  ofSetupScreen();
-  ofFill();
-  ofSetColor(0, 0, 0, 255);
-  ofRect(10, y - 14, w - 20, height);
-  // The program draws outlines everywhere else.
-  ofNoFill();
-  ofSetColor(255, 211, 0, 255);
-  ofRect(10, y - 14, w - 20, height);
+  editor::drawQuestionPanel(y - 14, height);
   const float room = w - 30 - glyphWidth * static_cast<float>(characterCount(asked) + 1);
   ofDrawBitmapString(asked + tailThatFits(text, room) + "_", 15, y + 2);
   ofDrawBitmapString(refusal, 15, y + 20);

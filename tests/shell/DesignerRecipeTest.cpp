@@ -34,6 +34,17 @@ struct DesignerRecipe : AppFixture {
     drag('w', x2, y2, x1, y2);
     drag('w', x1, y2, x1, y1);
   }
+  // A level: its guid, a room, a checkpoint at (100, 100) where the ship
+  // comes in, and a zone near the far corner to receiver "in" of level then
+  // (or running the command then).
+  void level(const std::string& guid, const std::string& arrival, const std::string& then) {
+    answer(INSERT, guid);
+    room(40, 40, 480, 330);
+    checkpoint(arrival, 100, 100);
+    answer('$', then);
+    answer('%', "in");
+    drag('c', 400, 250, 450, 300);
+  }
   // A checkpoint: its receiver, and a mark zone around it.
   void checkpoint(const std::string& id, int x, int y) {
     answer('$', "mark");
@@ -59,28 +70,14 @@ TEST_F(DesignerRecipe, AThreeLevelSetIsBuiltFromTheWindowSavedAndFoundAgain) {
   tap(F1);
   ASSERT_EQ(app->editor.mode, 1);
 
-  // Level one: a room, the spawner inside a checkpoint, a warp to "two".
-  answer(INSERT, "one");
-  room(40, 40, 480, 330);
-  checkpoint("start", 100, 100);
+  // Level one: the spawner on its checkpoint. Level two arrives at "in" and
+  // warps on to "three"; level three holds the finish.
+  level("one", "start", "two");
   drag('m', 100, 100, 100, 100);
-  answer('$', "two");
-  answer('%', "in");
-  drag('c', 400, 250, 450, 300);
-  // Level two: arrives at "in", inside a checkpoint; a warp to "three".
   tap(CTRL_N);
-  answer(INSERT, "two");
-  room(40, 40, 480, 330);
-  checkpoint("in", 100, 100);
-  answer('$', "three");
-  drag('c', 400, 250, 450, 300);
-  // Level three: the finish.
+  level("two", "in", "three");
   tap(CTRL_N);
-  answer(INSERT, "three");
-  room(40, 40, 480, 330);
-  checkpoint("in", 100, 100);
-  answer('$', "finish_it");
-  drag('c', 400, 250, 450, 300);
+  level("three", "in", "finish_it");
 
   LevelData& set = app->editData;
   ASSERT_EQ(set.levels.size(), 3u);
